@@ -1,0 +1,21 @@
+# Settings that differ between the Windows (MinGW, run under Wine) and the
+# native build.
+if(WIN32)
+  enable_language(RC)
+  # Only system DLLs at run time: the C++ runtime and libgcc go in statically;
+  # msvcrt stays the C runtime.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+  add_compile_definitions(WINVER=0x0601 _WIN32_WINNT=0x0601 MINGW_HAS_SECURE_API=1)
+  if(CMAKE_CROSSCOMPILING)
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
+  endif()
+else()
+  set(CMAKE_CXX_VISIBILITY_PRESET hidden)
+  set(CMAKE_VISIBILITY_INLINES_HIDDEN ON)
+endif()
+
+if(TAGKEEPER_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()

@@ -1,0 +1,58 @@
+#include <cstdlib>
+#include <cstring>
+
+#include "process_state.h"
+
+namespace compat {
+
+GlobalBlock* BlockOf(HGLOBAL handle) {
+  auto* block = static_cast<GlobalBlock*>(handle);
+  return State().blocks.count(block) ? block : nullptr;
+}
+
+void FreeBlock(GlobalBlock* block) {
+  State().blocks.erase(block);
+  std::free(block->data);
+  delete block;
+}
+
+}  // namespace compat
+
+using compat::BlockOf;
+using compat::State;
+
+HGLOBAL GlobalAlloc(UINT flags, SIZE_T bytes) {
+  if (State().TakeFailure(compat::Failure::GlobalAlloc)) return nullptr;
+  // At least one byte, so that a zero-sized block still has an address.
+  void* data = (flags & GMEM_ZEROINIT) ? std::calloc(bytes ? bytes : 1, 1) : std::malloc(bytes ? bytes : 1);
+  if (data == nullptr) return nullptr;
+  auto* block = new compat::GlobalBlock{bytes, 0, static_cast<unsigned char*>(data)};
+  State().blocks.insert(block);
+  return block;
+}
+
+LPVOID GlobalLock(HGLOBAL handle) {
+  compat::GlobalBlock* block = BlockOf(handle);
+  if (block == nullptr || State().TakeFailure(compat::Failure::GlobalLock)) return nullptr;
+  ++block->locks;
+  return block->data;
+}
+
+BOOL GlobalUnlock(HGLOBAL handle) {
+  compat::GlobalBlock* block = BlockOf(handle);
+  if (block == nullptr || block->locks == 0) return FALSE;
+  --block->locks;
+  return block->locks != 0;
+}
+
+SIZE_T GlobalSize(HGLOBAL handle) {
+  compat::GlobalBlock* block = BlockOf(handle);
+  return block ? block->size : 0;
+}
+
+HGLOBAL GlobalFree(HGLOBAL handle) {
+  compat::GlobalBlock* block = BlockOf(handle);
+  if (block == nullptr) return handle;
+  compat::FreeBlock(block);
+  return nullptr;
+}

@@ -1,0 +1,29 @@
+#pragma once
+// Test controls of the native Win32 stand-in: make the next call of a
+// function fail, hold the clipboard for another thread, read what was sent
+// to the debugger.
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+namespace compat {
+
+enum class Failure { OpenClipboard, GlobalAlloc, GlobalLock, SetClipboardData };
+
+// The next call of that function fails once.
+COMPAT_CPP_API void FailNext(Failure which);
+
+// Marks the clipboard as held open by another program (true) or frees it.
+COMPAT_CPP_API void HoldClipboardElsewhere(bool held);
+
+// Empties the clipboard and forgets failures and debug output.
+COMPAT_CPP_API void ResetAll();
+
+// Every string sent with OutputDebugStringW, in order.
+COMPAT_CPP_API std::vector<std::wstring> DebugStrings();
+
+// Blocks from GlobalAlloc not yet freed (the clipboard's own included).
+COMPAT_CPP_API size_t LiveGlobalBlocks();
+
+}  // namespace compat

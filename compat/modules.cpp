@@ -1,0 +1,58 @@
+// Module loading over dlopen, with the Windows behaviour the plug-in relies
+// on: reference counting, and the running executable's own path naming the
+// main program (a position-independent executable cannot be dlopen'ed by path).
+#include <dlfcn.h>
+#include <limits.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <string>
+
+#include <windows.h>
+
+namespace {
+
+std::string ExecutablePath() {
+  char path[PATH_MAX];
+  const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
+  return length > 0 ? std::string(path, length) : std::string();
+}
+
+bool NamesThisExecutable(const char* path) {
+  char resolved[PATH_MAX];
+  if (realpath(path, resolved) == nullptr) return false;
+  return ExecutablePath() == resolved;
+}
+
+}  // namespace
+
+HMODULE LoadLibraryA(LPCSTR path) {
+  if (path == nullptr || *path == '\0') return nullptr;
+  void* module = NamesThisExecutable(path) ? dlopen(nullptr, RTLD_NOW) : dlopen(path, RTLD_NOW | RTLD_LOCAL);
+  return static_cast<HMODULE>(module);
+}
+
+HMODULE GetModuleHandleA(LPCSTR path) {
+  if (path == nullptr || NamesThisExecutable(path)) return static_cast<HMODULE>(dlopen(nullptr, RTLD_NOW));
+  // Finds a loaded module without taking a reference of its own.
+  void* module = dlopen(path, RTLD_NOW | RTLD_NOLOAD);
+  if (module != nullptr) dlclose(module);
+  return static_cast<HMODULE>(module);
+}
+
+FARPROC GetProcAddress(HMODULE module, LPCSTR name) {
+  if (module == nullptr || name == nullptr) return nullptr;
+  return reinterpret_cast<FARPROC>(dlsym(module, name));
+}
+
+BOOL FreeLibrary(HMODULE module) { return module != nullptr && dlclose(module) == 0; }
+
+DWORD GetModuleFileNameA(HMODULE module, char* path, DWORD size) {
+  if (module != nullptr || path == nullptr || size == 0) return 0;
+  const std::string own = ExecutablePath();
+  const size_t length = own.size() < size ? own.size() : size - 1;
+  std::memcpy(path, own.data(), length);
+  path[length] = '\0';
+  return static_cast<DWORD>(length);
+}

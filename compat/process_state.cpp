@@ -1,0 +1,30 @@
+#include "process_state.h"
+
+#include <cstdlib>
+
+namespace compat {
+
+ProcessState& State() {
+  static ProcessState state;
+  return state;
+}
+
+void FailNext(Failure which) { State().failures.insert(static_cast<int>(which)); }
+
+void HoldClipboardElsewhere(bool held) { State().held_elsewhere = held; }
+
+void ResetAll() {
+  ProcessState& state = State();
+  for (auto& format : state.formats) FreeBlock(format.second);
+  state.formats.clear();
+  state.open = false;
+  state.held_elsewhere = false;
+  state.failures.clear();
+  state.debug_strings.clear();
+}
+
+std::vector<std::wstring> DebugStrings() { return State().debug_strings; }
+
+size_t LiveGlobalBlocks() { return State().blocks.size(); }
+
+}  // namespace compat

@@ -1,0 +1,44 @@
+#pragma once
+// The stand-in's process-wide state: the clipboard with its memory blocks,
+// and the test controls that go with it. Internal to compat/.
+#include <map>
+#include <string>
+#include <thread>
+#include <unordered_set>
+#include <vector>
+
+#include "compat_controls.h"
+
+namespace compat {
+
+struct GlobalBlock {
+  size_t size;
+  unsigned locks;
+  unsigned char* data;
+};
+
+struct ProcessState {
+  // Clipboard.
+  bool open = false;
+  std::thread::id opener;
+  bool held_elsewhere = false;
+  std::map<UINT, GlobalBlock*> formats;  // owned by the clipboard
+
+  // Global memory.
+  std::unordered_set<GlobalBlock*> blocks;
+
+  // Test controls.
+  std::unordered_set<int> failures;
+  std::vector<std::wstring> debug_strings;
+
+  // True once when the next call of which was asked to fail.
+  bool TakeFailure(Failure which) { return failures.erase(static_cast<int>(which)) != 0; }
+};
+
+ProcessState& State();
+
+// The live block behind a handle, or null for anything else.
+GlobalBlock* BlockOf(HGLOBAL handle);
+void FreeBlock(GlobalBlock* block);
+
+}  // namespace compat

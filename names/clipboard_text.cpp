@@ -1,0 +1,81 @@
+#include "clipboard_text.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+namespace {
+
+constexpr UINT kClipboardAllocFlags = GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_DDESHARE;
+
+// A memory block to hand to the clipboard; freed unless the clipboard took it.
+class ClipboardBlock {
+ public:
+  explicit ClipboardBlock(const std::string& text) : handle_(GlobalAlloc(kClipboardAllocFlags, text.size() + 1)) {
+    if (handle_ == nullptr) return;
+    void* data = GlobalLock(handle_);
+    if (data == nullptr) return;
+    std::memcpy(data, text.c_str(), text.size() + 1);
+    GlobalUnlock(handle_);
+    filled_ = true;
+  }
+  ~ClipboardBlock() {
+    if (handle_ != nullptr) GlobalFree(handle_);
+  }
+  ClipboardBlock(const ClipboardBlock&) = delete;
+  ClipboardBlock& operator=(const ClipboardBlock&) = delete;
+
+  // Offers the block to the clipboard; true when the clipboard now owns it.
+  bool HandOver() {
+    if (!filled_ || SetClipboardData(CF_TEXT, handle_) == nullptr) return false;
+    handle_ = nullptr;
+    return true;
+  }
+
+ private:
+  HGLOBAL handle_;
+  bool filled_ = false;
+};
+
+// Holds the clipboard open for one operation. Closes only what it opened:
+// closing a clipboard opened by someone else would close the host's own.
+class OpenedClipboard {
+ public:
+  OpenedClipboard() : open_(OpenClipboard(nullptr) != FALSE) {}
+  ~OpenedClipboard() {
+    if (open_) CloseClipboard();
+  }
+  OpenedClipboard(const OpenedClipboard&) = delete;
+  OpenedClipboard& operator=(const OpenedClipboard&) = delete;
+
+  bool is_open() const { return open_; }
+
+ private:
+  bool open_;
+};
+
+}  // namespace
+
+void WriteClipboardText(const std::string& text) {
+  OpenedClipboard clipboard;
+  if (!clipboard.is_open()) return;
+  EmptyClipboard();
+  ClipboardBlock block(text);
+  if (block.HandOver()) OutputDebugStringW(L"ok");
+}
+
+bool ReadClipboardText(std::string& text) {
+  OpenedClipboard clipboard;
+  if (!clipboard.is_open()) return true;
+  HANDLE handle = GetClipboardData(CF_TEXT);
+  if (handle == nullptr) return true;
+  OutputDebugStringW(L"ok");
+  const char* data = static_cast<const char*>(GlobalLock(handle));
+  if (data == nullptr) return true;
+  // A block from another program need not end in a NUL.
+  const size_t size = GlobalSize(handle);
+  const void* nul = std::memchr(data, '\0', size);
+  text.assign(data, nul ? static_cast<const char*>(nul) - data : size);
+  GlobalUnlock(handle);
+  return true;
+}

@@ -1,0 +1,64 @@
+#include "document.h"
+
+namespace testhost {
+
+namespace {
+
+std::string Kept(const std::string& name) { return name.substr(0, kMaxNameLength); }
+
+}  // namespace
+
+int Document::AddObject(const std::string& name, int depth, bool folded, int selected) {
+  owned_objects_.push_back(std::make_unique<Object>(Object{Kept(name), depth, folded ? 1 : 0, selected, this,
+                                                           object_count()}));
+  objects_.push_back(owned_objects_.back().get());
+  return object_count() - 1;
+}
+
+int Document::AddAbsentObject() {
+  objects_.push_back(nullptr);
+  return object_count() - 1;
+}
+
+int Document::AddForeignObject(const std::string& name, int depth, bool folded, int selected) {
+  foreign_objects_.push_back(std::make_unique<Object>(Object{Kept(name), depth, folded ? 1 : 0, selected, nullptr, -1}));
+  objects_.push_back(foreign_objects_.back().get());
+  return object_count() - 1;
+}
+
+int Document::AddMaterial(const std::string& name, int selected) {
+  materials_.push_back(std::make_unique<Material>(Material{Kept(name), selected, material_count()}));
+  return material_count() - 1;
+}
+
+int Document::AddAbsentMaterial() {
+  materials_.push_back(nullptr);
+  return material_count() - 1;
+}
+
+Object* Document::object(int index) const {
+  return index >= 0 && index < object_count() ? objects_[index] : nullptr;
+}
+
+Material* Document::material(int index) const {
+  return index >= 0 && index < material_count() ? materials_[index].get() : nullptr;
+}
+
+bool Document::is_foreign(int index) const {
+  const Object* found = object(index);
+  return found != nullptr && found->owner != this;
+}
+
+std::vector<std::string> Document::ObjectNames() const {
+  std::vector<std::string> names;
+  for (const Object* found : objects_) names.push_back(found ? found->name : std::string());
+  return names;
+}
+
+std::vector<std::string> Document::MaterialNames() const {
+  std::vector<std::string> names;
+  for (const auto& found : materials_) names.push_back(found ? found->name : std::string());
+  return names;
+}
+
+}  // namespace testhost

@@ -1,0 +1,68 @@
+#pragma once
+// The stand-in host's document: objects and materials with names and the
+// integer attributes the plug-in reads. Handles given to the plug-in are
+// pointers to these records.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host_types.h"
+
+namespace testhost {
+
+class Document;
+
+struct Object {
+  std::string name;
+  int depth = 0;
+  int folded = 0;
+  int selected = 0;
+  Document* owner = nullptr;  // null for an object the document does not own
+  int index = -1;
+};
+
+struct Material {
+  std::string name;
+  int selected = 0;
+  int index = -1;
+};
+
+// Longest name the host keeps: its name buffers hold 250 bytes with the NUL.
+constexpr size_t kMaxNameLength = kNameBufferSize - 1;
+
+class Document {
+ public:
+  Document() = default;
+  Document(const Document&) = delete;
+  Document& operator=(const Document&) = delete;
+
+  // Appends at the next index and returns that index.
+  int AddObject(const std::string& name, int depth = 0, bool folded = false, int selected = 0);
+  int AddAbsentObject();
+  // An object the document hands out but does not own (its index reads -1).
+  int AddForeignObject(const std::string& name, int depth = 0, bool folded = false, int selected = 0);
+  int AddMaterial(const std::string& name, int selected = 0);
+  int AddAbsentMaterial();
+
+  int object_count() const { return static_cast<int>(objects_.size()); }
+  int material_count() const { return static_cast<int>(materials_.size()); }
+  // Null for an index that holds nothing or is out of range.
+  Object* object(int index) const;
+  Material* material(int index) const;
+  bool is_foreign(int index) const;
+
+  MQDocument handle() { return reinterpret_cast<MQDocument>(this); }
+  static Document* From(MQDocument doc) { return reinterpret_cast<Document*>(doc); }
+
+  // Object and material names in index order; absent entries read "".
+  std::vector<std::string> ObjectNames() const;
+  std::vector<std::string> MaterialNames() const;
+
+ private:
+  std::vector<Object*> objects_;  // null where the index holds no object
+  std::vector<std::unique_ptr<Object>> owned_objects_;
+  std::vector<std::unique_ptr<Object>> foreign_objects_;
+  std::vector<std::unique_ptr<Material>> materials_;  // null where absent
+};
+
+}  // namespace testhost
