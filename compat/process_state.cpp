@@ -9,6 +9,13 @@ ProcessState& State() {
   return state;
 }
 
+ProcessState::~ProcessState() {
+  for (GlobalBlock* block : blocks) {
+    std::free(block->data);
+    delete block;
+  }
+}
+
 void FailNext(Failure which) { State().failures.insert(static_cast<int>(which)); }
 
 void HoldClipboardElsewhere(bool held) { State().held_elsewhere = held; }

@@ -18,6 +18,12 @@ struct GlobalBlock {
 };
 
 struct ProcessState {
+  ProcessState() = default;
+  ProcessState(const ProcessState&) = delete;
+  ProcessState& operator=(const ProcessState&) = delete;
+  // The process's end releases every block, the clipboard's included.
+  ~ProcessState();
+
   // Clipboard.
   bool open = false;
   std::thread::id opener;

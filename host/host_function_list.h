@@ -7,7 +7,7 @@
 //   FN(name)                          bound, never called: an untyped entry
 //   TYPED(name, result, params, args) called by the commands: a typed entry
 //
-// One entry per line; cmake/HostModules.cmake reads the names from here.
+// cmake/HostModules.cmake reads the names from here.
 #include "host_types.h"
 
 #define TK_HOST_FUNCTIONS(FN, TYPED) \

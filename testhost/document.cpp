@@ -27,7 +27,7 @@ int Document::AddForeignObject(const std::string& name, int depth, bool folded, 
 }
 
 int Document::AddMaterial(const std::string& name, int selected) {
-  materials_.push_back(std::make_unique<Material>(Material{Kept(name), selected, material_count()}));
+  materials_.push_back(std::make_unique<Material>(Material{Kept(name), selected, this, material_count()}));
   return material_count() - 1;
 }
 

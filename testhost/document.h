@@ -24,6 +24,7 @@ struct Object {
 struct Material {
   std::string name;
   int selected = 0;
+  Document* owner = nullptr;
   int index = -1;
 };
 
@@ -50,6 +51,9 @@ class Document {
   Object* object(int index) const;
   Material* material(int index) const;
   bool is_foreign(int index) const;
+
+  // A faulty host for tests: name reads fill the whole buffer and write no NUL.
+  bool fill_name_buffers = false;
 
   MQDocument handle() { return reinterpret_cast<MQDocument>(this); }
   static Document* From(MQDocument doc) { return reinterpret_cast<Document*>(doc); }

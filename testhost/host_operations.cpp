@@ -29,8 +29,12 @@ std::string Describe(const Material* material) {
 std::string Quoted(const char* text) { return text ? "\"" + std::string(text) + "\"" : "null"; }
 
 // Writes name and its NUL within size bytes, as much of the name as fits.
-void CopyName(const std::string& name, char* buffer, int size) {
+void CopyName(const std::string& name, const Document* owner, char* buffer, int size) {
   if (buffer == nullptr || size <= 0) return;
+  if (owner && owner->fill_name_buffers) {
+    std::memset(buffer, '#', size);
+    return;
+  }
   const size_t length = std::min(name.size(), static_cast<size_t>(size - 1));
   std::memcpy(buffer, name.data(), length);
   buffer[length] = '\0';
@@ -81,7 +85,7 @@ void HostOperations::MQObj_GetName(MQObject obj, char* buffer, int size) {
   const Object* object = ObjectOf(obj);
   TK_RECORD(Describe(object) + ", buffer, " + std::to_string(size));
   if (object == nullptr) return Log().RecordMisuse(__func__);
-  CopyName(object->name, buffer, size);
+  CopyName(object->name, object->owner, buffer, size);
 }
 
 void HostOperations::MQObj_SetName(MQObject obj, const char* name) {
@@ -118,7 +122,7 @@ void HostOperations::MQMat_GetName(MQMaterial mat, char* buffer, int size) {
   const Material* material = MaterialOf(mat);
   TK_RECORD(Describe(material) + ", buffer, " + std::to_string(size));
   if (material == nullptr) return Log().RecordMisuse(__func__);
-  CopyName(material->name, buffer, size);
+  CopyName(material->name, material->owner, buffer, size);
 }
 
 void HostOperations::MQMat_SetName(MQMaterial mat, const char* name) {

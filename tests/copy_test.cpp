@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "clipboard_access.h"
+#include "hosted_test.h"
+#if !defined(_WIN32)
+#include "compat_controls.h"
+#endif
+
+namespace {
+
+using testsupport::ClipboardBlock;
+using testsupport::HostedTest;
+
+class Copy : public HostedTest {
+ protected:
+  size_t Oks() {
+    size_t oks = 0;
+    for (const auto& text : testsupport::DebugStrings()) oks += text == L"ok";
+    return oks;
+  }
+};
+
+struct CopyCase {
+  const char* label;
+  std::vector<std::string> names;  // every object and material selected
+  std::string object_text;
+  std::string material_text;
+};
+
+std::ostream& operator<<(std::ostream& out, const CopyCase& c) { return out << c.label; }
+
+class CopyLayouts : public Copy, public ::testing::WithParamInterface<CopyCase> {};
+
+TEST_P(CopyLayouts, PutExactBytesOnTheClipboard) {
+  for (const std::string& name : GetParam().names) {
+    doc.AddObject(name, 0, false, 1);
+    doc.AddMaterial(name, 1);
+  }
+  EXPECT_TRUE(Run(0));
+  EXPECT_EQ(ClipboardBlock(), GetParam().object_text + '\0');
+  EXPECT_TRUE(Run(2));
+  EXPECT_EQ(ClipboardBlock(), GetParam().material_text + '\0');
+  if (testsupport::CanReadDebugStrings()) {
+    EXPECT_EQ(Oks(), 2u);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, CopyLayouts,
+                         ::testing::Values(CopyCase{"TwoNames", {"A", "B"}, "A\nB\n", "A\r\nB\r\n"},
+                                           CopyCase{"NoTargets", {}, "", ""},
+                                           CopyCase{"EmptyNameInTheMiddle", {"A", "", "C"}, "A\n\nC\n", "A\r\n\r\nC\r\n"},
+                                           CopyCase{"HighBytes", {"\x80\xFE", "\x83\x65"}, "\x80\xFE\n\x83\x65\n",
+                                                    "\x80\xFE\r\n\x83\x65\r\n"},
+                                           CopyCase{"LongestName", {std::string(249, 'z')},
+                                                    std::string(249, 'z') + "\n", std::string(249, 'z') + "\r\n"}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(Copy, OnlyTargetsAreCopiedInIndexOrder) {
+  testsupport::AddObjects(doc, {{0, true, 1, "Body"}, {1, false, 0, "Arm"}, {0, false, 0, "Lamp"}, {0, false, 1, "Floor"}});
+  doc.AddMaterial("m0", 0);
+  doc.AddMaterial("m1", 1);
+  EXPECT_TRUE(Run(0));
+  EXPECT_EQ(ClipboardBlock(), std::string("Body\nArm\nFloor\n") + '\0');
+  EXPECT_TRUE(Run(2));
+  EXPECT_EQ(ClipboardBlock(), std::string("m1\r\n") + '\0');
+}
+
+#if !defined(_WIN32)
+TEST_F(Copy, AClipboardHeldElsewhereIsLeftAsItWas) {
+  doc.AddObject("A", 0, false, 1);
+  ASSERT_TRUE(testsupport::PutClipboardText("before"));
+  compat::HoldClipboardElsewhere(true);
+  EXPECT_TRUE(Run(0));
+  EXPECT_TRUE(Run(2));
+  compat::HoldClipboardElsewhere(false);
+  EXPECT_EQ(ClipboardBlock(), std::string("before") + '\0');
+  EXPECT_EQ(Oks(), 0u);
+}
+
+TEST_F(Copy, EachFailedStepWritesNothingAndLeaksNothing) {
+  for (compat::Failure failure :
+       {compat::Failure::GlobalAlloc, compat::Failure::GlobalLock, compat::Failure::SetClipboardData}) {
+    doc.AddObject("A", 0, false, 1);
+    ASSERT_TRUE(testsupport::PutClipboardText("before"));
+    compat::FailNext(failure);
+    EXPECT_TRUE(Run(0));
+    bool absent = false;
+    ClipboardBlock(&absent);
+    EXPECT_TRUE(absent) << "the clipboard was emptied and left empty";
+    EXPECT_EQ(compat::LiveGlobalBlocks(), 0u) << "the block was freed";
+    EXPECT_EQ(Oks(), 0u);
+  }
+}
+
+TEST_F(Copy, AFailedOpenDoesNotCloseTheClipboardOfItsOpener) {
+  doc.AddObject("A", 0, false, 1);
+  ASSERT_TRUE(OpenClipboard(nullptr));  // the host holds the clipboard open
+  compat::FailNext(compat::Failure::OpenClipboard);
+  EXPECT_TRUE(Run(0));
+  EXPECT_TRUE(CloseClipboard()) << "still open for its opener";
+}
+#endif
+
+}  // namespace

@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+
+#include "scoped_locale.h"
+#include "multibyte_text.h"
+#include "name_list.h"
+
+namespace {
+
+using testsupport::ScopedLocale;
+
+struct ParseCase {
+  const char* label;
+  std::string text;
+  std::vector<std::string> names;
+};
+
+std::ostream& operator<<(std::ostream& out, const ParseCase& c) { return out << c.label; }
+
+class ParseNames : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(ParseNames, SplitsAndCleansLines) { EXPECT_EQ(ParseNameList(GetParam().text), GetParam().names); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ParseNames,
+    ::testing::Values(ParseCase{"ObjectLayout", "A\nB\n", {"A", "B"}},
+                      ParseCase{"MaterialLayout", "A\r\nB\r\n", {"A", "B"}},
+                      ParseCase{"EmptyLineKept", "A\n\nB", {"A", "", "B"}},
+                      ParseCase{"LastLineWithoutEnd", "A\nB", {"A", "B"}},
+                      ParseCase{"EmptyText", "", {}},
+                      ParseCase{"OneLineFeed", "\n", {""}},
+                      ParseCase{"OneLineEndPair", "\r\n", {""}},
+                      ParseCase{"OnlyLastCarriageReturnRemoved", "A\r\r\n", {"A "}},
+                      ParseCase{"LoneCarriageReturnIsNoSeparator", "A\rB", {"A B"}},
+                      ParseCase{"TabBecomesBlank", "A\tB", {"A B"}},
+                      ParseCase{"ControlsBecomeBlanks", std::string("\x01\x1b\x7f"), {"   "}},
+                      ParseCase{"BlanksKept", "  two  \n", {"  two  "}},
+                      ParseCase{"TrailingEmptyLines", "A\n\n\n", {"A", "", ""}}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST(ParseNamesLocale, InvalidMultibyteTextBecomesInvalid) {
+  ScopedLocale utf8("C.UTF-8");
+  ASSERT_TRUE(utf8.ok());
+  EXPECT_EQ(ParseNameList("ok\n\xC3(bad\n\xFF\n"), (NameList{"ok", "invalid", "invalid"}));
+}
+
+TEST(ParseNamesLocale, Utf8CharactersOfThreeAndFourBytesRoundTrip) {
+  ScopedLocale utf8("C.UTF-8");
+  ASSERT_TRUE(utf8.ok());
+  const std::string three = "\xE5\x90\x8D\xE5\x89\x8D";  // two characters of three bytes
+  const std::string four = "\xF0\x9F\x90\xB1 cat";      // one of four bytes
+  EXPECT_EQ(ParseNameList(three + "\r\n" + four + "\r\n"), (NameList{three, four}));
+}
+
+TEST(ParseNamesLocale, LongNamesOfWideCharactersAreNotCutShort) {
+  // Each character needs three bytes: a buffer of two bytes per character
+  // would make the name "invalid".
+  ScopedLocale utf8("C.UTF-8");
+  ASSERT_TRUE(utf8.ok());
+  std::string name;
+  for (int i = 0; i < 80; ++i) name += "\xE3\x83\x86";
+  EXPECT_EQ(ToMultiByte(ToWide(name)), name);
+}
+
+TEST(Conversion, EmptyTextsConvert) {
+  EXPECT_EQ(ToWide(""), L"");
+  EXPECT_EQ(ToMultiByte(L""), "");
+}
+
+}  // namespace

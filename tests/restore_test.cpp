@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "clipboard_access.h"
+#include "hosted_test.h"
+#include "target_list.h"
+
+namespace {
+
+using testsupport::HostedTest;
+using testsupport::ObjectSpec;
+
+const std::string kTemporary = "  *TEMPORALYNAME_forTagkeeper";
+
+class Restore : public HostedTest {
+ protected:
+  // Restores names from text into d (objects, or materials) and checks what
+  // must hold after every restore: objects that are no targets keep their
+  // names; no target keeps the temporary name unless the text asked for it.
+  std::vector<std::string> RestoreIn(testhost::Document& d, const std::string& text, bool materials) {
+    const auto names = [&] { return materials ? d.MaterialNames() : d.ObjectNames(); };
+    const std::vector<std::string> before = names();
+    const TargetList targets = materials ? BuildMaterialTargets(d.handle()) : BuildObjectTargets(d.handle());
+    EXPECT_TRUE(testsupport::PutClipboardText(text));
+    log().Clear();
+    EXPECT_TRUE(plugin().Execute(materials ? 3 : 1, d.handle()));
+    const std::vector<std::string> after = names();
+
+    const std::set<int> target_set(targets.begin(), targets.end());
+    for (size_t i = 0; i < after.size(); ++i) {
+      if (!target_set.count(static_cast<int>(i))) {
+        EXPECT_EQ(after[i], before[i]) << "not a target: " << i;
+      }
+    }
+    if (text.find(kTemporary) == std::string::npos) {
+      for (int index : targets) EXPECT_NE(after[index], kTemporary) << "target " << index;
+    }
+    EXPECT_TRUE(log().misuses().empty());
+    EXPECT_TRUE(log().unexpected().empty());
+    return after;
+  }
+  std::vector<std::string> RestoreObjects(const std::string& text) { return RestoreIn(doc, text, false); }
+  std::vector<std::string> RestoreMaterials(const std::string& text) { return RestoreIn(doc, text, true); }
+
+  static void Objects(testhost::Document& d, const std::vector<std::string>& names, int selected = 1) {
+    for (const std::string& name : names) d.AddObject(name, 0, false, selected);
+  }
+  void Objects(const std::vector<std::string>& names, int selected = 1) { Objects(doc, names, selected); }
+};
+
+TEST_F(Restore, SwapsTwoNamesWithoutNumbers) {
+  Objects({"A", "B"});
+  EXPECT_EQ(RestoreObjects("B\nA\n"), (std::vector<std::string>{"B", "A"}));
+}
+
+TEST_F(Restore, RotatesThreeNamesExactly) {
+  Objects({"P", "Q", "R"});
+  EXPECT_EQ(RestoreObjects("Q\nR\nP\n"), (std::vector<std::string>{"Q", "R", "P"}));
+}
+
+TEST_F(Restore, ClashesWithNonTargetsAreNumbered) {
+  struct Case {
+    std::vector<std::string> others;
+    std::string entry;
+    std::string expected;
+  };
+  const std::vector<Case> cases = {
+      {{"Box"}, "Box", "Box1"},         {{"Box", "Box1"}, "Box", "Box2"}, {{"Obj9"}, "Obj9", "Obj10"},
+      {{"Obj9", "Obj007"}, "Obj007", "Obj8"}, {{"cube"}, "Cube", "Cube"},      {{"x001", "x2"}, "x001", "x3"},
+  };
+  for (const Case& c : cases) {
+    testhost::Document scene;
+    Objects(scene, {"target"});
+    Objects(scene, c.others, 0);
+    EXPECT_EQ(RestoreIn(scene, c.entry + "\n", false)[0], c.expected) << c.entry;
+  }
+}
+
+TEST_F(Restore, EqualEntriesAreNumberedInTargetOrder) {
+  Objects({"a", "b", "c"});
+  EXPECT_EQ(RestoreObjects("X\nX\nX\n"), (std::vector<std::string>{"X", "X1", "X2"}));
+}
+
+TEST_F(Restore, AnOwnNameComesBackUnchanged) {
+  Objects({"Same", "Other"});
+  EXPECT_EQ(RestoreObjects("Same\nOther\n"), (std::vector<std::string>{"Same", "Other"}));
+  EXPECT_EQ(log().ArgumentsOf("MQObj_SetName"),
+            (std::vector<std::string>{"object 0, \"" + kTemporary + "\"", "object 1, \"" + kTemporary + "\"",
+                                      "object 0, \"Same\"", "object 1, \"Other\""}));
+}
+
+TEST_F(Restore, AnEmptyLineLeavesItsTargetAloneButItsNameStillClashes) {
+  Objects({"Keep", "b"});
+  EXPECT_EQ(RestoreObjects("\nKeep\n"), (std::vector<std::string>{"Keep", "Keep1"}));
+  for (const std::string& call : log().ArgumentsOf("MQObj_SetName")) {
+    EXPECT_EQ(call.rfind("object 1,", 0), 0u) << "object 0 is never renamed: " << call;
+  }
+}
+
+TEST_F(Restore, FewerOrMoreLinesThanTargets) {
+  Objects({"a", "b", "c"});
+  EXPECT_EQ(RestoreObjects("X\n"), (std::vector<std::string>{"X", "b", "c"}));
+  EXPECT_EQ(RestoreObjects("1\n2\n3\n4\n5\n"), (std::vector<std::string>{"1", "2", "3"}));
+}
+
+TEST_F(Restore, NoTextStillWritesTheFirstTargetsFoldedAttributeBack) {
+  testsupport::AddObjects(doc, {{0, false, 0, "x"}, {0, true, 1, "first"}, {1, false, 0, "child"}});
+  ASSERT_TRUE(testsupport::ClearClipboard());
+  const auto before = doc.ObjectNames();
+  log().Clear();
+  EXPECT_TRUE(Run(1));
+  EXPECT_EQ(doc.ObjectNames(), before);
+  EXPECT_EQ(log().Count("MQObj_SetName"), 0u);
+  std::vector<std::string> writes;
+  for (const auto& call : log().calls()) {
+    if (call.function == "MQObj_SetIntValue" || (call.function == "MQObj_GetIntValue" && call.arguments == "object 1, 258"))
+      writes.push_back(call.function + "(" + call.arguments + ")");
+  }
+  // The last read and the two writes, in this order, after the target list's own read.
+  ASSERT_GE(writes.size(), 3u);
+  EXPECT_EQ(std::vector<std::string>(writes.end() - 3, writes.end()),
+            (std::vector<std::string>{"MQObj_GetIntValue(object 1, 258)", "MQObj_SetIntValue(object 1, 258, 0)",
+                                      "MQObj_SetIntValue(object 1, 258, 1)"}));
+  EXPECT_EQ(doc.object(1)->folded, 1);
+}
+
+TEST_F(Restore, AnUnfoldedFirstTargetIsWrittenOneThenZero) {
+  Objects({"a"});
+  RestoreObjects("b\n");
+  EXPECT_EQ(log().ArgumentsOf("MQObj_SetIntValue"), (std::vector<std::string>{"object 0, 258, 1", "object 0, 258, 0"}));
+  EXPECT_EQ(doc.object(0)->folded, 0);
+}
+
+TEST_F(Restore, NoTargetsReadsAndWritesNothing) {
+  Objects({"a", "b"}, 0);
+  doc.AddMaterial("m", 0);
+  RestoreObjects("X\nY\n");
+  RestoreMaterials("X\nY\n");
+  for (const char* function : {"MQObj_SetName", "MQObj_GetName", "MQObj_SetIntValue", "MQMat_SetName", "MQMat_GetName"})
+    EXPECT_EQ(log().Count(function), 0u) << function;
+}
+
+TEST_F(Restore, MaterialsGetTheSameRenamesAndNoAttributeWrite) {
+  for (const char* name : {"A", "B", "Box"}) doc.AddMaterial(name, 1);
+  doc.AddMaterial("Box", 0);
+  EXPECT_EQ(RestoreMaterials("B\r\nA\r\nBox\r\n"), (std::vector<std::string>{"B", "A", "Box1", "Box"}));
+  EXPECT_EQ(log().Count("MQObj_SetIntValue"), 0u);
+  EXPECT_EQ(log().Count("MQObj_GetIntValue"), 0u);
+}
+
+TEST_F(Restore, AnEntryEqualToTheTemporaryNameIsNumbered) {
+  Objects({"a", "b"});
+  EXPECT_EQ(RestoreObjects(kTemporary + "\nc\n"), (std::vector<std::string>{kTemporary + "1", "c"}));
+}
+
+TEST_F(Restore, InvalidLinesBecomeTheNameInvalid) {
+  testsupport::ScopedLocale utf8("C.UTF-8");
+  ASSERT_TRUE(utf8.ok());
+  Objects({"a", "b"});
+  EXPECT_EQ(RestoreObjects("\xFF\xFE\n\xC3\n"), (std::vector<std::string>{"invalid", "invalid1"}));
+}
+
+TEST_F(Restore, CopyThenRestoreIntoAnotherDocumentCarriesTheNames) {
+  testsupport::AddObjects(doc, {{0, true, 1, "Body"}, {1, false, 0, "Arm"}, {0, false, 1, "Leg"}});
+  ASSERT_TRUE(Run(0));
+  const std::string copied = testsupport::ClipboardBlock();
+  testhost::Document other;
+  testsupport::AddObjects(other, {{0, true, 1, "o1"}, {1, false, 0, "o2"}, {0, false, 1, "o3"}});
+  EXPECT_EQ(RestoreIn(other, copied.substr(0, copied.size() - 1), false),
+            (std::vector<std::string>{"Body", "Arm", "Leg"}));
+}
+
+TEST_F(Restore, ForeignAndAbsentObjectsNeverClash) {
+  testsupport::AddObjects(doc, {{0, false, 1, "t"},
+                                {0, false, 0, "", testsupport::Presence::Absent},
+                                {0, false, 0, "Name", testsupport::Presence::Foreign}});
+  EXPECT_EQ(RestoreObjects("Name\n")[0], "Name");
+}
+
+}  // namespace

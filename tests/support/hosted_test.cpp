@@ -1,0 +1,59 @@
+#include "hosted_test.h"
+
+#include <windows.h>
+
+#include <clocale>
+
+#include "clipboard_access.h"
+#include "host_table.h"
+#include "plugin_library.h"
+#include "plugin_object.h"
+#if !defined(_WIN32)
+#include "compat_controls.h"
+#endif
+
+namespace testsupport {
+
+void AddObjects(testhost::Document& doc, const std::vector<ObjectSpec>& objects) {
+  for (const ObjectSpec& spec : objects) {
+    switch (spec.presence) {
+      case Presence::Present: doc.AddObject(spec.name, spec.depth, spec.folded, spec.selected); break;
+      case Presence::Absent: doc.AddAbsentObject(); break;
+      case Presence::Foreign: doc.AddForeignObject(spec.name, spec.depth, spec.folded, spec.selected); break;
+    }
+  }
+}
+
+std::vector<std::wstring> DebugStrings() {
+#if defined(_WIN32)
+  return {};
+#else
+  return compat::DebugStrings();
+#endif
+}
+
+bool CanReadDebugStrings() {
+#if defined(_WIN32)
+  return false;
+#else
+  return true;
+#endif
+}
+
+void HostedTest::SetUp() {
+  if (!host::IsBound()) {
+    ASSERT_TRUE(host::BindHostFunctions(testhost::OwnExecutablePath().c_str()))
+        << "the test program must export every host function";
+  }
+#if !defined(_WIN32)
+  compat::ResetAll();
+#endif
+  ClearClipboard();
+  log().Clear();
+}
+
+Tagkeeper& HostedTest::plugin() { return dynamic_cast<Tagkeeper&>(*GetPluginClass()); }
+
+BOOL HostedTest::Run(int index) { return plugin().Execute(index, doc.handle()); }
+
+}  // namespace testsupport
