@@ -11,7 +11,20 @@ struct CandidateCase {
   const char* next;
 };
 
-std::ostream& operator<<(std::ostream& out, const CandidateCase& c) { return out << '"' << c.name << '"'; }
+// Printed with bytes outside printable ASCII escaped, for readable test names.
+std::ostream& operator<<(std::ostream& out, const CandidateCase& c) {
+  out << '"';
+  for (const char* p = c.name; *p; ++p) {
+    const unsigned char byte = static_cast<unsigned char>(*p);
+    if (byte >= 0x20 && byte < 0x7F) {
+      out << *p;
+    } else {
+      const char* hex = "0123456789ABCDEF";
+      out << "\\x" << hex[byte >> 4] << hex[byte & 15];
+    }
+  }
+  return out << '"';
+}
 
 class NextCandidate : public ::testing::TestWithParam<CandidateCase> {};
 

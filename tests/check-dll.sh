@@ -29,7 +29,7 @@ done
 
 strings -el "$dll" | grep -qx 'Tagkeeper.dll' || fail "no OriginalFilename Tagkeeper.dll in the version resource"
 strings -el "$dll" | grep -qx 'Tagkeeper' || fail "no ProductName Tagkeeper in the version resource"
-strings -el "$dll" | grep -qx '1.1' || fail "no version 1.1 in the version resource"
+strings -n 3 -el "$dll" | grep -qx '1.1' || fail "no version 1.1 in the version resource"
 
 echo "machine: $machine; imports: $imports; size: $(stat -c %s "$dll") bytes"
 echo "exports: $exports"

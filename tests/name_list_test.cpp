@@ -41,13 +41,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ParseNamesLocale, InvalidMultibyteTextBecomesInvalid) {
   ScopedLocale utf8("C.UTF-8");
-  ASSERT_TRUE(utf8.ok());
+  if (!utf8.ok()) GTEST_SKIP() << "this C runtime has no UTF-8 locale";
   EXPECT_EQ(ParseNameList("ok\n\xC3(bad\n\xFF\n"), (NameList{"ok", "invalid", "invalid"}));
 }
 
 TEST(ParseNamesLocale, Utf8CharactersOfThreeAndFourBytesRoundTrip) {
   ScopedLocale utf8("C.UTF-8");
-  ASSERT_TRUE(utf8.ok());
+  if (!utf8.ok()) GTEST_SKIP() << "this C runtime has no UTF-8 locale";
   const std::string three = "\xE5\x90\x8D\xE5\x89\x8D";  // two characters of three bytes
   const std::string four = "\xF0\x9F\x90\xB1 cat";      // one of four bytes
   EXPECT_EQ(ParseNameList(three + "\r\n" + four + "\r\n"), (NameList{three, four}));
@@ -57,7 +57,7 @@ TEST(ParseNamesLocale, LongNamesOfWideCharactersAreNotCutShort) {
   // Each character needs three bytes: a buffer of two bytes per character
   // would make the name "invalid".
   ScopedLocale utf8("C.UTF-8");
-  ASSERT_TRUE(utf8.ok());
+  if (!utf8.ok()) GTEST_SKIP() << "this C runtime has no UTF-8 locale";
   std::string name;
   for (int i = 0; i < 80; ++i) name += "\xE3\x83\x86";
   EXPECT_EQ(ToMultiByte(ToWide(name)), name);

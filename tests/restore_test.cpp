@@ -156,7 +156,7 @@ TEST_F(Restore, AnEntryEqualToTheTemporaryNameIsNumbered) {
 
 TEST_F(Restore, InvalidLinesBecomeTheNameInvalid) {
   testsupport::ScopedLocale utf8("C.UTF-8");
-  ASSERT_TRUE(utf8.ok());
+  if (!utf8.ok()) GTEST_SKIP() << "this C runtime has no UTF-8 locale";
   Objects({"a", "b"});
   EXPECT_EQ(RestoreObjects("\xFF\xFE\n\xC3\n"), (std::vector<std::string>{"invalid", "invalid1"}));
 }
