@@ -6,7 +6,7 @@
 
 #include <cstdlib>
 
-#include "clipboard_access.h"
+#include "host_clipboard.h"
 #include "hosted_test.h"
 
 namespace {
@@ -30,7 +30,7 @@ class AnsiCodePage : public HostedTest {
     testhost::Document scene;
     scene.AddObject("before", 0, false, 1);
     scene.AddMaterial("before", 1);
-    EXPECT_TRUE(testsupport::PutClipboardText(name + "\r\n"));
+    EXPECT_TRUE(testhost::PutClipboardText(name + "\r\n"));
     EXPECT_TRUE(plugin().Execute(1, scene.handle()));
     EXPECT_TRUE(plugin().Execute(3, scene.handle()));
     EXPECT_EQ(scene.MaterialNames()[0], scene.ObjectNames()[0]);

@@ -6,7 +6,7 @@
 #include <atomic>
 #include <thread>
 
-#include "clipboard_access.h"
+#include "host_clipboard.h"
 #include "hosted_test.h"
 
 namespace {
@@ -44,7 +44,7 @@ class HeldClipboard : public HostedTest {};
 TEST_F(HeldClipboard, CopyLeavesItAsItWasAndRestoreFindsNoText) {
   doc.AddObject("A", 0, true, 1);
   doc.AddMaterial("M", 1);
-  ASSERT_TRUE(testsupport::PutClipboardText("before"));
+  ASSERT_TRUE(testhost::PutClipboardText("before"));
   {
     ClipboardHolder holder;
     ASSERT_TRUE(holder.holding());
@@ -53,7 +53,7 @@ TEST_F(HeldClipboard, CopyLeavesItAsItWasAndRestoreFindsNoText) {
     EXPECT_TRUE(Run(1));
     EXPECT_TRUE(Run(3));
   }
-  EXPECT_EQ(testsupport::ClipboardBlock(), std::string("before") + '\0');
+  EXPECT_EQ(testhost::ClipboardBlock(), std::string("before") + '\0');
   EXPECT_EQ(doc.ObjectNames(), std::vector<std::string>{"A"});
   EXPECT_EQ(doc.MaterialNames(), std::vector<std::string>{"M"});
   EXPECT_EQ(log().Count("MQObj_SetIntValue"), 2u) << "the folded write-back still happens";
@@ -63,8 +63,8 @@ TEST_F(HeldClipboard, ARestoreRoundTripThroughTheDesktopClipboard) {
   doc.AddObject("one", 0, false, 1);
   doc.AddObject("two", 0, false, 1);
   ASSERT_TRUE(Run(0));
-  EXPECT_EQ(testsupport::ClipboardBlock(), std::string("one\ntwo\n") + '\0');
-  ASSERT_TRUE(testsupport::PutClipboardText("two\r\none\r\n"));
+  EXPECT_EQ(testhost::ClipboardBlock(), std::string("one\ntwo\n") + '\0');
+  ASSERT_TRUE(testhost::PutClipboardText("two\r\none\r\n"));
   ASSERT_TRUE(Run(1));
   EXPECT_EQ(doc.ObjectNames(), (std::vector<std::string>{"two", "one"}));
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "clipboard_access.h"
+#include "host_clipboard.h"
 #include "hosted_test.h"
 #if !defined(_WIN32)
 #include "compat_controls.h"
@@ -8,7 +8,7 @@
 
 namespace {
 
-using testsupport::ClipboardBlock;
+using testhost::ClipboardBlock;
 using testsupport::HostedTest;
 
 class Copy : public HostedTest {
@@ -68,7 +68,7 @@ TEST_F(Copy, OnlyTargetsAreCopiedInIndexOrder) {
 #if !defined(_WIN32)
 TEST_F(Copy, AClipboardHeldElsewhereIsLeftAsItWas) {
   doc.AddObject("A", 0, false, 1);
-  ASSERT_TRUE(testsupport::PutClipboardText("before"));
+  ASSERT_TRUE(testhost::PutClipboardText("before"));
   compat::HoldClipboardElsewhere(true);
   EXPECT_TRUE(Run(0));
   EXPECT_TRUE(Run(2));
@@ -81,7 +81,7 @@ TEST_F(Copy, EachFailedStepWritesNothingAndLeaksNothing) {
   for (compat::Failure failure :
        {compat::Failure::GlobalAlloc, compat::Failure::GlobalLock, compat::Failure::SetClipboardData}) {
     doc.AddObject("A", 0, false, 1);
-    ASSERT_TRUE(testsupport::PutClipboardText("before"));
+    ASSERT_TRUE(testhost::PutClipboardText("before"));
     compat::FailNext(failure);
     EXPECT_TRUE(Run(0));
     bool absent = false;

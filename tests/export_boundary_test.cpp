@@ -5,7 +5,7 @@
 #include <cstring>
 #include <functional>
 
-#include "clipboard_access.h"
+#include "host_clipboard.h"
 #include "document.h"
 #include "plugin_library.h"
 
@@ -83,9 +83,9 @@ TEST_F(Exports, TheThreeCommandExportsRunTheSameCommand) {
   doc.AddObject("B", 0, false, 1);
   doc.AddObject("C", 0, false, 0);
   for (auto command : {mq().MQCreate, mq().MQModifyObject, mq().MQModifySelect}) {
-    ASSERT_TRUE(testsupport::ClearClipboard());
+    ASSERT_TRUE(testhost::ClearClipboard());
     EXPECT_TRUE(command(0, doc.handle()));
-    EXPECT_EQ(testsupport::ClipboardBlock(), std::string("A\nB\n") + '\0');
+    EXPECT_EQ(testhost::ClipboardBlock(), std::string("A\nB\n") + '\0');
     EXPECT_FALSE(command(4, doc.handle()));
     EXPECT_FALSE(command(-1, doc.handle()));
   }
@@ -94,9 +94,9 @@ TEST_F(Exports, TheThreeCommandExportsRunTheSameCommand) {
 TEST_F(Exports, CommandsBeforeMQInitRunNothing) {
   testhost::Document doc;
   doc.AddObject("A", 0, false, 1);
-  ASSERT_TRUE(testsupport::PutClipboardText("unchanged"));
+  ASSERT_TRUE(testhost::PutClipboardText("unchanged"));
   for (int index = 0; index < 4; ++index) EXPECT_FALSE(mq().MQModifySelect(index, doc.handle()));
-  EXPECT_EQ(testsupport::ClipboardBlock(), std::string("unchanged") + '\0');
+  EXPECT_EQ(testhost::ClipboardBlock(), std::string("unchanged") + '\0');
   EXPECT_EQ(doc.ObjectNames(), std::vector<std::string>{"A"});
 }
 

@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "clipboard_access.h"
+#include "host_clipboard.h"
 #include "hosted_test.h"
 #include "target_list.h"
 
@@ -22,7 +22,7 @@ class Restore : public HostedTest {
     const auto names = [&] { return materials ? d.MaterialNames() : d.ObjectNames(); };
     const std::vector<std::string> before = names();
     const TargetList targets = materials ? BuildMaterialTargets(d.handle()) : BuildObjectTargets(d.handle());
-    EXPECT_TRUE(testsupport::PutClipboardText(text));
+    EXPECT_TRUE(testhost::PutClipboardText(text));
     log().Clear();
     EXPECT_TRUE(plugin().Execute(materials ? 3 : 1, d.handle()));
     const std::vector<std::string> after = names();
@@ -106,7 +106,7 @@ TEST_F(Restore, FewerOrMoreLinesThanTargets) {
 
 TEST_F(Restore, NoTextStillWritesTheFirstTargetsFoldedAttributeBack) {
   testsupport::AddObjects(doc, {{0, false, 0, "x"}, {0, true, 1, "first"}, {1, false, 0, "child"}});
-  ASSERT_TRUE(testsupport::ClearClipboard());
+  ASSERT_TRUE(testhost::ClearClipboard());
   const auto before = doc.ObjectNames();
   log().Clear();
   EXPECT_TRUE(Run(1));
@@ -164,7 +164,7 @@ TEST_F(Restore, InvalidLinesBecomeTheNameInvalid) {
 TEST_F(Restore, CopyThenRestoreIntoAnotherDocumentCarriesTheNames) {
   testsupport::AddObjects(doc, {{0, true, 1, "Body"}, {1, false, 0, "Arm"}, {0, false, 1, "Leg"}});
   ASSERT_TRUE(Run(0));
-  const std::string copied = testsupport::ClipboardBlock();
+  const std::string copied = testhost::ClipboardBlock();
   testhost::Document other;
   testsupport::AddObjects(other, {{0, true, 1, "o1"}, {1, false, 0, "o2"}, {0, false, 1, "o3"}});
   EXPECT_EQ(RestoreIn(other, copied.substr(0, copied.size() - 1), false),

@@ -4,7 +4,7 @@
 
 #include <clocale>
 
-#include "clipboard_access.h"
+#include "host_clipboard.h"
 #include "host_table.h"
 #include "plugin_library.h"
 #include "plugin_object.h"
@@ -48,7 +48,7 @@ void HostedTest::SetUp() {
 #if !defined(_WIN32)
   compat::ResetAll();
 #endif
-  ClearClipboard();
+  testhost::ClearClipboard();
   log().Clear();
 }
 

@@ -1,9 +1,9 @@
 #pragma once
-// The clipboard as a test (or another program) sees it, through the Win32
+// The clipboard as the host (or a test) sees it, through the Win32
 // calls: the real desktop clipboard on Windows, the stand-in natively.
 #include <string>
 
-namespace testsupport {
+namespace testhost {
 
 // Replaces the clipboard's content with text and one NUL as CF_TEXT.
 bool PutClipboardText(const std::string& text);
@@ -15,4 +15,4 @@ bool ClearClipboard();
 // bytes when it has none); "absent" is true when there is no CF_TEXT.
 std::string ClipboardBlock(bool* absent = nullptr);
 
-}  // namespace testsupport
+}  // namespace testhost

@@ -1,10 +1,10 @@
-#include "clipboard_access.h"
+#include "host_clipboard.h"
 
 #include <windows.h>
 
 #include <cstring>
 
-namespace testsupport {
+namespace testhost {
 
 bool PutClipboardBlock(const std::string& bytes) {
   if (!OpenClipboard(nullptr)) return false;
@@ -48,4 +48,4 @@ std::string ClipboardBlock(bool* absent) {
   return bytes;
 }
 
-}  // namespace testsupport
+}  // namespace testhost
