@@ -156,10 +156,7 @@ int HostProgram::Run(int argc, char** argv) {
 }
 
 int HostProgram::LoadPlugin() {
-  if (!plugin_.Load(plugin_path_)) {
-    return Fail(kExitPlugin, plugin_.loaded() ? plugin_path_ + " is not a plug-in: " + plugin_.error()
-                                              : plugin_.error() + ": not a loadable library");
-  }
+  if (!plugin_.Load(plugin_path_)) return Fail(kExitPlugin, plugin_.error());
   const PluginExports& mq = plugin_.exports();
   const DWORD answer = mq.MQCheckVersion(kHostVersion);
   if (answer == 0) {
@@ -197,8 +194,10 @@ int HostProgram::RunCommand(const std::vector<std::string>& args, size_t& next) 
   if (command == "menu") {
     char* end = nullptr;
     if (!argument(value)) return Fail(kExitUsage, "menu: expected a menu index");
-    const long index = std::strtol(value.c_str(), &end, 10);
-    if (*end != '\0' || value.empty()) return Fail(kExitUsage, "menu: expected a menu index, not " + value);
+    const long long index = std::strtoll(value.c_str(), &end, 10);
+    if (*end != '\0' || value.empty() || index < -2147483647LL - 1 || index > 2147483647LL) {
+      return Fail(kExitUsage, "menu: expected a menu index, not " + value);
+    }
     return RunMenuEntry(static_cast<int>(index)), 0;
   }
   if (command == "clip-from") {

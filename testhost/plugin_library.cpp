@@ -19,7 +19,7 @@ bool PluginLibrary::Load(const std::string& path) {
   error_.clear();
   module_ = LoadLibraryA(path.c_str());
   if (module_ == nullptr) {
-    error_ = "cannot load " + path;
+    error_ = "cannot load " + path + ": not a loadable library";
     return false;
   }
   bool found = true;
@@ -39,7 +39,10 @@ bool PluginLibrary::Load(const std::string& path) {
   TK_FIND_EXPORT(MQModifySelect)
   TK_FIND_EXPORT(MQOnEvent)
 #undef TK_FIND_EXPORT
-  if (!found) Unload();
+  if (!found) {
+    error_ = path + " is not a plug-in: " + error_;
+    Unload();
+  }
   return found;
 }
 

@@ -22,8 +22,8 @@ std::string NextWord(std::string& rest) {
 bool ParseInt(const std::string& text, int& value) {
   if (text.empty()) return false;
   char* end = nullptr;
-  const long parsed = std::strtol(text.c_str(), &end, 10);
-  if (*end != '\0' || parsed < -2147483647L - 1 || parsed > 2147483647L) return false;
+  const long long parsed = std::strtoll(text.c_str(), &end, 10);
+  if (*end != '\0' || parsed < -2147483647LL - 1 || parsed > 2147483647LL) return false;
   value = static_cast<int>(parsed);
   return true;
 }
