@@ -10,7 +10,15 @@ cp "$examples"/*.scene "$work"/
 cd "$work" || exit 1
 
 passed=0 failed=0
-run() { $emulator "$host" "$@" 2>&1 | tr -d '\r'; return "${PIPESTATUS[0]}"; }
+# Standard error goes through a file: under Wine a program whose standard
+# output and error are one pipe loses its clipboard text when it exits.
+run() {
+  local status
+  $emulator "$host" "$@" 2>"$work/stderr" | tr -d '\r'
+  status=${PIPESTATUS[0]}
+  tr -d '\r' <"$work/stderr"
+  return "$status"
+}
 check() {  # NAME EXPECTED_STATUS EXPECTED_TEXT -- ARGS...
   local name=$1 status=$2 expected=$3
   shift 4
