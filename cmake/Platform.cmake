@@ -20,3 +20,8 @@ if(TAGKEEPER_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
 endif()
+
+if(TAGKEEPER_FUZZ)
+  # Coverage for the fuzzers in all of the project's code.
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()

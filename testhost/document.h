@@ -2,6 +2,7 @@
 // The stand-in host's document: objects and materials with names and the
 // integer attributes the plug-in reads. Handles given to the plug-in are
 // pointers to these records.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -54,6 +55,9 @@ class Document {
 
   // A faulty host for tests: name reads fill the whole buffer and write no NUL.
   bool fill_name_buffers = false;
+  // Called with the index and the new name before a name is set through the
+  // host functions (for tests that watch every rename as it happens).
+  std::function<void(int index, const std::string& name)> on_object_rename, on_material_rename;
 
   MQDocument handle() { return reinterpret_cast<MQDocument>(this); }
   static Document* From(MQDocument doc) { return reinterpret_cast<Document*>(doc); }

@@ -92,6 +92,7 @@ void HostOperations::MQObj_SetName(MQObject obj, const char* name) {
   Object* object = ObjectOf(obj);
   TK_RECORD(Describe(object) + ", " + Quoted(name));
   if (object == nullptr || name == nullptr) return Log().RecordMisuse(__func__);
+  if (object->owner && object->owner->on_object_rename) object->owner->on_object_rename(object->index, name);
   object->name = KeptName(name);
 }
 
@@ -129,6 +130,7 @@ void HostOperations::MQMat_SetName(MQMaterial mat, const char* name) {
   Material* material = MaterialOf(mat);
   TK_RECORD(Describe(material) + ", " + Quoted(name));
   if (material == nullptr || name == nullptr) return Log().RecordMisuse(__func__);
+  if (material->owner->on_material_rename) material->owner->on_material_rename(material->index, name);
   material->name = KeptName(name);
 }
 
