@@ -9,9 +9,17 @@ namespace {
 // The bytes before the first NUL, never looking past the buffer: a host that
 // writes no NUL gives a name of the whole buffer.
 std::string NameFromBuffer(const char (&buffer)[kNameBufferSize]) {
-  const void* nul = std::memchr(buffer, '\0', sizeof buffer);
-  const size_t length = nul ? static_cast<const char*>(nul) - buffer : sizeof buffer;
+  // A plain loop: names are short, and library scans are tuned for long runs.
+  size_t length = 0;
+  while (length < sizeof buffer && buffer[length] != '\0') ++length;
   return std::string(buffer, length);
+}
+
+// Whether the name in buffer (up to its NUL or the buffer's end) is name.
+bool BufferHolds(const char (&buffer)[kNameBufferSize], const std::string& name) {
+  if (name.size() > sizeof buffer) return false;
+  if (std::memcmp(buffer, name.data(), name.size()) != 0) return false;
+  return name.size() == sizeof buffer || buffer[name.size()] == '\0';
 }
 
 }  // namespace
@@ -19,9 +27,19 @@ std::string NameFromBuffer(const char (&buffer)[kNameBufferSize]) {
 namespace cmq {
 
 std::string CMQObject::GetName() const {
-  char buffer[kNameBufferSize] = {};
+  // Only the first byte is set beforehand: a host that writes nothing gives
+  // an empty name, and no read goes past the buffer whatever the host writes.
+  char buffer[kNameBufferSize];
+  buffer[0] = '\0';
   host::Table().MQObj_GetName(object_, buffer, kNameBufferSize);
   return NameFromBuffer(buffer);
+}
+
+bool CMQObject::HasName(const std::string& name) const {
+  char buffer[kNameBufferSize];
+  buffer[0] = '\0';
+  host::Table().MQObj_GetName(object_, buffer, kNameBufferSize);
+  return BufferHolds(buffer, name);
 }
 
 }  // namespace cmq
@@ -31,7 +49,15 @@ cmq::CMQObject GetObjectHandle(MQDocument document, int index) {
 }
 
 std::string GetMaterialName(MQMaterial material) {
-  char buffer[kNameBufferSize] = {};
+  char buffer[kNameBufferSize];
+  buffer[0] = '\0';
   host::Table().MQMat_GetName(material, buffer, kNameBufferSize);
   return NameFromBuffer(buffer);
+}
+
+bool MaterialHasName(MQMaterial material, const std::string& name) {
+  char buffer[kNameBufferSize];
+  buffer[0] = '\0';
+  host::Table().MQMat_GetName(material, buffer, kNameBufferSize);
+  return BufferHolds(buffer, name);
 }

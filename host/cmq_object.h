@@ -24,6 +24,9 @@ class CMQObject {
 
   // The object's name, read through MQObj_GetName. The object must not be null.
   std::string GetName() const;
+  // Whether the object's name, read through MQObj_GetName, is name byte for
+  // byte: the same read as GetName, compared in place without a copy.
+  bool HasName(const std::string& name) const;
 
  private:
   MQObject object_ = nullptr;
@@ -37,3 +40,5 @@ cmq::CMQObject GetObjectHandle(MQDocument document, int index);
 
 // The material's name, read through MQMat_GetName. The material must not be null.
 std::string GetMaterialName(MQMaterial material);
+// Whether the material's name is name, byte for byte (as HasName).
+bool MaterialHasName(MQMaterial material, const std::string& name);

@@ -6,9 +6,14 @@
 #include "host_table.h"
 #include "target_list.h"
 
+// Room for typical names up front, so that long lists grow the text rarely.
+constexpr size_t kTypicalLine = 16;
+
 bool Tagkeeper::CopyObjectNames() {
+  const TargetList targets = BuildObjectTargets(document_);
   std::string text;
-  for (int index : BuildObjectTargets(document_)) {
+  text.reserve(targets.size() * kTypicalLine);
+  for (int index : targets) {
     text += GetObjectHandle(document_, index).GetName();
     text += '\n';
   }
@@ -17,8 +22,10 @@ bool Tagkeeper::CopyObjectNames() {
 }
 
 bool Tagkeeper::CopyMaterialNames() {
+  const TargetList targets = BuildMaterialTargets(document_);
   std::string text;
-  for (int index : BuildMaterialTargets(document_)) {
+  text.reserve(targets.size() * kTypicalLine);
+  for (int index : targets) {
     text += GetMaterialName(host::Table().MQDoc_GetMaterial(document_, index));
     text += "\r\n";
   }

@@ -5,7 +5,6 @@
 #include <clocale>
 #include <cstdlib>
 #include <cstring>
-#include <vector>
 
 namespace {
 
@@ -51,10 +50,11 @@ std::wstring ToWide(const std::string& line) {
   }
 #endif
   // One wide character per byte at most, and the terminator.
-  std::vector<wchar_t> buffer(2 * line.size() + 1);
+  std::wstring wide(2 * line.size() + 1, L'\0');
   size_t converted = 0;
-  if (mbstowcs_s(&converted, buffer.data(), buffer.size(), line.c_str(), _TRUNCATE) != 0) return L"invalid";
-  return std::wstring(buffer.data());
+  if (mbstowcs_s(&converted, &wide[0], wide.size(), line.c_str(), _TRUNCATE) != 0) return L"invalid";
+  wide.resize(converted > 0 ? converted - 1 : 0);
+  return wide;
 }
 
 std::string ToMultiByte(const std::wstring& wide) {
@@ -65,8 +65,9 @@ std::string ToMultiByte(const std::wstring& wide) {
   }
 #endif
   // Room for the locale's longest character per wide character, and the NUL.
-  std::vector<char> buffer(MB_CUR_MAX * wide.size() + 1);
+  std::string line(MB_CUR_MAX * wide.size() + 1, '\0');
   size_t converted = 0;
-  if (wcstombs_s(&converted, buffer.data(), buffer.size(), wide.c_str(), _TRUNCATE) != 0) return "invalid";
-  return std::string(buffer.data());
+  if (wcstombs_s(&converted, &line[0], line.size(), wide.c_str(), _TRUNCATE) != 0) return "invalid";
+  line.resize(converted > 0 ? converted - 1 : 0);
+  return line;
 }

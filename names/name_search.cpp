@@ -12,7 +12,7 @@ int FindObjectByName(MQDocument document, const std::string& candidate, int own)
     const cmq::CMQObject handle = GetObjectHandle(document, index);
     if (handle.object() == nullptr || handle.document() == nullptr) continue;
     if (host.MQDoc_GetObjectIndex(document, handle.object()) < 0) continue;
-    if (handle.GetName() == candidate) return index;
+    if (handle.HasName(candidate)) return index;
   }
   return -1;
 }
@@ -24,7 +24,7 @@ int FindMaterialByName(MQDocument document, const std::string& candidate, int ow
     if (index == own) continue;
     MQMaterial material = host.MQDoc_GetMaterial(document, index);
     if (material == nullptr) continue;
-    if (GetMaterialName(material) == candidate) return index;
+    if (MaterialHasName(material, candidate)) return index;
   }
   return -1;
 }

@@ -17,8 +17,6 @@ expected="MQCheckVersion MQCreate MQEnumFileExt MQEnumFileType MQEnumString MQEx
 exports=$(sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' <<<"$headers" | sed -n 's/^\s*\[ *[0-9]*\] \(.*\)$/\1/p' | sort | tr '\n' ' ' | sed 's/ $//')
 [ "$exports" = "$expected" ] || fail "exports are '$exports'"
 
-# One function under two names, and one under three.
-rva() { sed -n '/Export Address Table/,/\[Ordinal/p' <<<"$headers" >/dev/null; }
 imports=$(sed -n 's/^\s*DLL Name: //p' <<<"$headers" | tr 'a-z' 'A-Z' | sort -u | tr '\n' ' ')
 for import in $imports; do
   case "$import" in
@@ -30,6 +28,9 @@ done
 strings -el "$dll" | grep -qx 'Tagkeeper.dll' || fail "no OriginalFilename Tagkeeper.dll in the version resource"
 strings -el "$dll" | grep -qx 'Tagkeeper' || fail "no ProductName Tagkeeper in the version resource"
 strings -n 3 -el "$dll" | grep -qx '1.1' || fail "no version 1.1 in the version resource"
+
+size=$(stat -c %s "$dll")
+[ "$size" -le $((320 * 1024)) ] || fail "weighs $size bytes, more than 320 KiB"
 
 echo "machine: $machine; imports: $imports; size: $(stat -c %s "$dll") bytes"
 echo "exports: $exports"
