@@ -154,6 +154,20 @@ TEST_F(Restore, AnEntryEqualToTheTemporaryNameIsNumbered) {
   EXPECT_EQ(RestoreObjects(kTemporary + "\nc\n"), (std::vector<std::string>{kTemporary + "1", "c"}));
 }
 
+TEST_F(Restore, ClipboardTextEndsAtItsNulOrAtTheBlocksEnd) {
+  Objects({"a", "b"});
+  ASSERT_TRUE(testhost::PutClipboardBlock(std::string("x\0y\0", 4)));
+  ASSERT_TRUE(Run(1));
+  EXPECT_EQ(doc.ObjectNames(), (std::vector<std::string>{"x", "b"}));
+#if !defined(_WIN32)
+  // A block from another program need not end in a NUL. (The desktop
+  // clipboard of Windows puts a NUL of its own into the block it hands out.)
+  ASSERT_TRUE(testhost::PutClipboardBlock("P\nQ"));
+  ASSERT_TRUE(Run(1));
+  EXPECT_EQ(doc.ObjectNames(), (std::vector<std::string>{"P", "Q"}));
+#endif
+}
+
 TEST_F(Restore, InvalidLinesBecomeTheNameInvalid) {
   testsupport::ScopedLocale utf8("C.UTF-8");
   if (!utf8.ok()) GTEST_SKIP() << "this C runtime has no UTF-8 locale";
