@@ -57,6 +57,24 @@ if [ -n "$emulator" ]; then
   check shared-clipboard 0 '  object 0: "Red" -> "Body"' -- swap.scene restore-objects
 fi
 
+# The debug string "ok": once after the clipboard took the copied text, once
+# after the clipboard gave text to a restore, never without text. (Wine shows
+# debug strings on its warn+seh channel.)
+if [ -n "$emulator" ]; then
+  oks() { WINEDEBUG=warn+seh $emulator "$host" "$@" 2>&1 >/dev/null | grep -c 'OutputDebugString.*"ok"'; }
+  expect_oks() {  # NAME COUNT ARGS...
+    local name=$1 count=$2 actual
+    shift 2
+    actual=$(oks "$@")
+    if [ "$actual" = "$count" ]; then passed=$((passed + 1)); else
+      echo "FAILED $name: $actual debug strings \"ok\", expected $count"; failed=$((failed + 1))
+    fi
+  }
+  expect_oks ok-after-copy 1 robot.scene copy-objects
+  expect_oks ok-after-read 1 robot.scene restore-objects
+  expect_oks no-ok-without-text 0 robot.scene clip-clear restore-objects
+fi
+
 # The clipboard text written to a file is byte for byte the copied text.
 run robot.scene copy-objects clip-to names.txt >/dev/null
 if [ "$(od -An -tx1 names.txt | tr -d ' \n')" = "$(printf 'Body\nArm.L\nHand.L\nArm.R\nHand.R\nLamp\n' | od -An -tx1 | tr -d ' \n')" ]; then
