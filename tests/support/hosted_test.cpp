@@ -15,11 +15,11 @@
 namespace testsupport {
 
 void AddObjects(testhost::Document& doc, const std::vector<ObjectSpec>& objects) {
-  for (const ObjectSpec& spec : objects) {
-    switch (spec.presence) {
-      case Presence::Present: doc.AddObject(spec.name, spec.depth, spec.folded, spec.selected); break;
+  for (const ObjectSpec& object : objects) {
+    switch (object.presence) {
+      case Presence::Present: doc.AddObject(object.name, object.depth, object.folded, object.selected); break;
       case Presence::Absent: doc.AddAbsentObject(); break;
-      case Presence::Foreign: doc.AddForeignObject(spec.name, spec.depth, spec.folded, spec.selected); break;
+      case Presence::Foreign: doc.AddForeignObject(object.name, object.depth, object.folded, object.selected); break;
     }
   }
 }
