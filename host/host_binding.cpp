@@ -21,6 +21,7 @@ bool LookUp(HMODULE module, const char* name, Entry& entry) {
 }  // namespace
 
 bool BindHostFunctions(const char* path) {
+  if (path == nullptr) return false;  // names no module
   HMODULE module = LoadLibraryA(path);
   if (module == nullptr) return false;
 

@@ -50,6 +50,8 @@ BOOL RunCopyCommand(testhost::Document& doc) {
 
 TEST(Binding, APathThatNamesNoModuleChangesNothing) {
   EXPECT_FALSE(MQInit(kNoModule));
+  EXPECT_FALSE(MQInit(nullptr));
+  EXPECT_FALSE(MQInit(""));
   EXPECT_EQ(FilledEntries(), 0u);
   EXPECT_EQ(host::g_binding, host::Binding::Unbound);
 
