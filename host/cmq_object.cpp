@@ -16,9 +16,12 @@ std::string NameFromBuffer(const char (&buffer)[kNameBufferSize]) {
 }
 
 // Whether the name in buffer (up to its NUL or the buffer's end) is name.
+// A plain loop, as above: most names differ within their first bytes.
 bool BufferHolds(const char (&buffer)[kNameBufferSize], const std::string& name) {
   if (name.size() > sizeof buffer) return false;
-  if (std::memcmp(buffer, name.data(), name.size()) != 0) return false;
+  for (size_t i = 0; i < name.size(); ++i) {
+    if (buffer[i] != name[i]) return false;
+  }
   return name.size() == sizeof buffer || buffer[name.size()] == '\0';
 }
 
