@@ -17,6 +17,18 @@ expected="MQCheckVersion MQCreate MQEnumFileExt MQEnumFileType MQEnumString MQEx
 exports=$(sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' <<<"$headers" | sed -n 's/^\s*\[ *[0-9]*\] \(.*\)$/\1/p' | sort | tr '\n' ' ' | sed 's/ $//')
 [ "$exports" = "$expected" ] || fail "exports are '$exports'"
 
+# One function under two names, and one under three: the names share an address.
+rva_of() {
+  local ordinal
+  ordinal=$(sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' <<<"$headers" | sed -n "s/^\s*\[ *\([0-9]*\)\] $1\$/\1/p")
+  sed -n '/Export Address Table/,/^$/p' <<<"$headers" | sed -n "s/^\s*\[ *$ordinal\] +base\[ *[0-9]*\] *\([0-9a-f]*\) Export RVA/\1/p"
+}
+[ -n "$(rva_of MQImportFile)" ] && [ "$(rva_of MQImportFile)" = "$(rva_of MQExportFile)" ] ||
+  fail "MQImportFile and MQExportFile are not one function"
+[ -n "$(rva_of MQCreate)" ] && [ "$(rva_of MQCreate)" = "$(rva_of MQModifyObject)" ] &&
+  [ "$(rva_of MQCreate)" = "$(rva_of MQModifySelect)" ] || fail "MQCreate, MQModifyObject and MQModifySelect are not one function"
+[ "$(rva_of MQCreate)" != "$(rva_of MQImportFile)" ] || fail "the command and file exports share an address"
+
 imports=$(sed -n 's/^\s*DLL Name: //p' <<<"$headers" | tr 'a-z' 'A-Z' | sort -u | tr '\n' ' ')
 for import in $imports; do
   case "$import" in
