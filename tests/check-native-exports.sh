@@ -10,4 +10,10 @@ if [ "$actual" != "$expected" ]; then
   echo "actual:   $actual"
   exit 1
 fi
+address() { nm -D --defined-only "$library" | awk -v name="$1" '$3 == name {print $1}'; }
+if [ "$(address MQImportFile)" != "$(address MQExportFile)" ] ||
+   [ "$(address MQCreate)" != "$(address MQModifyObject)" ] || [ "$(address MQCreate)" != "$(address MQModifySelect)" ]; then
+  echo "the shared exports do not share one address"
+  exit 1
+fi
 echo "exports: $actual"
