@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -105,9 +106,14 @@ class ImportRecorder : public Recorder<MQImportPlugin> {
   BOOL OnEvent300() override { return Note("300"); }
 };
 
-// A named-argument list that owns its values.
+// A named-argument list that owns its values. Values are kept in reserved
+// storage, so that the pointers in the list stay valid.
 class ArgumentList {
  public:
+  ArgumentList() {
+    ints_.reserve(32);
+    floats_.reserve(8);
+  }
   ArgumentList& Int(const char* name, int value) {
     ints_.push_back(value);
     return Add(name, &ints_.back());
@@ -118,6 +124,7 @@ class ArgumentList {
   }
   ArgumentList& Pointer(const char* name, void* value) { return Add(name, value); }
   ArgumentList& Text(const char* name, const char* value) { return Add(name, const_cast<char*>(value)); }
+  // The list as the host passes it, ended by a pair with a null name.
   void* get() {
     pairs_.push_back(NamedArgument{nullptr, nullptr});
     return pairs_.data();
@@ -129,14 +136,8 @@ class ArgumentList {
     return *this;
   }
   std::vector<NamedArgument> pairs_;
-  std::vector<int> ints_ = std::vector<int>();
+  std::vector<int> ints_;
   std::vector<float> floats_;
-
- public:
-  ArgumentList() {
-    ints_.reserve(32);
-    floats_.reserve(8);
-  }
 };
 
 void* const kDescription = reinterpret_cast<void*>(0xDE5);
