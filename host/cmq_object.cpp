@@ -1,15 +1,28 @@
 #include "cmq_object.h"
 
-#include <cstring>
-
 #include "host_table.h"
 
 namespace {
 
-// The bytes before the first NUL, never looking past the buffer: a host that
-// writes no NUL gives a name of the whole buffer.
-std::string NameFromBuffer(const char (&buffer)[kNameBufferSize]) {
-  // A plain loop: names are short, and library scans are tuned for long runs.
+typedef char NameBuffer[kNameBufferSize];
+
+// The host writes the name into buffer. Only the first byte is set beforehand:
+// a host that writes nothing gives an empty name, and the readers below never
+// look past the buffer whatever the host writes.
+void ReadObjectName(MQObject object, NameBuffer& buffer) {
+  buffer[0] = '\0';
+  host::Table().MQObj_GetName(object, buffer, kNameBufferSize);
+}
+
+void ReadMaterialName(MQMaterial material, NameBuffer& buffer) {
+  buffer[0] = '\0';
+  host::Table().MQMat_GetName(material, buffer, kNameBufferSize);
+}
+
+// The bytes before the first NUL; a host that writes no NUL gives a name of
+// the whole buffer. A plain loop: names are short, and library scans are
+// tuned for long runs.
+std::string NameFromBuffer(const NameBuffer& buffer) {
   size_t length = 0;
   while (length < sizeof buffer && buffer[length] != '\0') ++length;
   return std::string(buffer, length);
@@ -17,7 +30,7 @@ std::string NameFromBuffer(const char (&buffer)[kNameBufferSize]) {
 
 // Whether the name in buffer (up to its NUL or the buffer's end) is name.
 // A plain loop, as above: most names differ within their first bytes.
-bool BufferHolds(const char (&buffer)[kNameBufferSize], const std::string& name) {
+bool BufferHolds(const NameBuffer& buffer, const std::string& name) {
   if (name.size() > sizeof buffer) return false;
   for (size_t i = 0; i < name.size(); ++i) {
     if (buffer[i] != name[i]) return false;
@@ -30,18 +43,14 @@ bool BufferHolds(const char (&buffer)[kNameBufferSize], const std::string& name)
 namespace cmq {
 
 std::string CMQObject::GetName() const {
-  // Only the first byte is set beforehand: a host that writes nothing gives
-  // an empty name, and no read goes past the buffer whatever the host writes.
-  char buffer[kNameBufferSize];
-  buffer[0] = '\0';
-  host::Table().MQObj_GetName(object_, buffer, kNameBufferSize);
+  NameBuffer buffer;
+  ReadObjectName(object_, buffer);
   return NameFromBuffer(buffer);
 }
 
 bool CMQObject::HasName(const std::string& name) const {
-  char buffer[kNameBufferSize];
-  buffer[0] = '\0';
-  host::Table().MQObj_GetName(object_, buffer, kNameBufferSize);
+  NameBuffer buffer;
+  ReadObjectName(object_, buffer);
   return BufferHolds(buffer, name);
 }
 
@@ -52,15 +61,13 @@ cmq::CMQObject GetObjectHandle(MQDocument document, int index) {
 }
 
 std::string GetMaterialName(MQMaterial material) {
-  char buffer[kNameBufferSize];
-  buffer[0] = '\0';
-  host::Table().MQMat_GetName(material, buffer, kNameBufferSize);
+  NameBuffer buffer;
+  ReadMaterialName(material, buffer);
   return NameFromBuffer(buffer);
 }
 
 bool MaterialHasName(MQMaterial material, const std::string& name) {
-  char buffer[kNameBufferSize];
-  buffer[0] = '\0';
-  host::Table().MQMat_GetName(material, buffer, kNameBufferSize);
+  NameBuffer buffer;
+  ReadMaterialName(material, buffer);
   return BufferHolds(buffer, name);
 }
