@@ -43,6 +43,19 @@ void HandshakeAndBind(const testhost::PluginExports& mq) {
   Expect(mq.MQInit(testhost::OwnExecutablePath().c_str()) == TRUE, "MQInit with this program's path returns 1");
 }
 
+// The library under test, loaded and set up as a host does before commands.
+class BoundPlugin {
+ public:
+  explicit BoundPlugin(const Context& context) {
+    LoadOrFail(library_, context);
+    HandshakeAndBind(library_.exports());
+  }
+  const testhost::PluginExports& mq() const { return library_.exports(); }
+
+ private:
+  PluginLibrary library_;
+};
+
 // Calls every export once, in an order drawn from random, checking each answer.
 void CallExportsInRandomOrder(const testhost::PluginExports& mq, std::mt19937& random, Document& doc) {
   std::vector<std::function<void()>> calls = {
@@ -115,10 +128,8 @@ void ExportsBeforeInit(const Context& context) {
 }
 
 void InitTwice(const Context& context) {
-  PluginLibrary library;
-  LoadOrFail(library, context);
-  const auto& mq = library.exports();
-  HandshakeAndBind(mq);
+  BoundPlugin plugin(context);
+  const auto& mq = plugin.mq();
   HandshakeAndBind(mq);
   Document doc;
   doc.AddObject("A", 0, false, 1);
@@ -147,10 +158,8 @@ void CommandsAfterFailedInit(const Context& context) {
 }
 
 void EventsRandomLists(const Context& context) {
-  PluginLibrary library;
-  LoadOrFail(library, context);
-  const auto& mq = library.exports();
-  HandshakeAndBind(mq);
+  BoundPlugin plugin(context);
+  const auto& mq = plugin.mq();
   std::mt19937 random(context.seed);
   static const char* const kNames[] = {"index", "result", "save_uid", "scene", "width", "height", "button_state",
                                        "mouse_pos_x", "pressure", "key", "trigger", "xml_elem", "filename",
@@ -174,10 +183,8 @@ void EventsRandomLists(const Context& context) {
 }
 
 void BigClipboard(const Context& context) {
-  PluginLibrary library;
-  LoadOrFail(library, context);
-  const auto& mq = library.exports();
-  HandshakeAndBind(mq);
+  BoundPlugin plugin(context);
+  const auto& mq = plugin.mq();
   Document doc;
   for (int i = 0; i < 1000; ++i) doc.AddObject("o" + std::to_string(i), 0, false, 1);
   std::string text;
@@ -199,10 +206,8 @@ void BigClipboard(const Context& context) {
 }
 
 void BigScene(const Context& context) {
-  PluginLibrary library;
-  LoadOrFail(library, context);
-  const auto& mq = library.exports();
-  HandshakeAndBind(mq);
+  BoundPlugin plugin(context);
+  const auto& mq = plugin.mq();
   Document doc;
   std::string expected;
   for (int i = 0; i < 20000; ++i) {
