@@ -87,9 +87,12 @@ bool WriteFile(const std::string& path, const std::string& text) {
   return static_cast<bool>(out);
 }
 
-const char* const kCommands[] = {"info",       "show",        "copy-objects", "restore-objects", "copy-materials",
-                                 "restore-materials", "menu", "clip-from",   "clip-to",         "clip-show",
-                                 "clip-clear", "save",        "save-as"};
+// The commands; the first four run the menu entries of their index.
+const char* const kCommands[] = {"copy-objects", "restore-objects", "copy-materials", "restore-materials",
+                                 "info",         "show",            "menu",           "clip-from",
+                                 "clip-to",      "clip-show",       "clip-clear",     "save",
+                                 "save-as"};
+constexpr int kMenuCommands = 4;
 
 bool IsCommand(const std::string& word) {
   for (const char* command : kCommands) {
@@ -183,10 +186,8 @@ int HostProgram::RunCommand(const std::vector<std::string>& args, size_t& next) 
     value = args[next++];
     return true;
   };
-  static const char* const kMenuCommands[] = {"copy-objects", "restore-objects", "copy-materials",
-                                              "restore-materials"};
-  for (int index = 0; index < 4; ++index) {
-    if (command == kMenuCommands[index]) return RunMenuEntry(index), 0;
+  for (int index = 0; index < kMenuCommands; ++index) {
+    if (command == kCommands[index]) return RunMenuEntry(index), 0;
   }
   std::string value;
   if (command == "info") return ShowInfo(), 0;
