@@ -2,6 +2,7 @@
 // on: reference counting, and the running executable's own path naming the
 // main program (a position-independent executable cannot be dlopen'ed by path).
 #include <dlfcn.h>
+#include <link.h>
 #include <limits.h>
 #include <stdlib.h>
 #include <unistd.h>
@@ -47,6 +48,22 @@ FARPROC GetProcAddress(HMODULE module, LPCSTR name) {
 }
 
 BOOL FreeLibrary(HMODULE module) { return module != nullptr && dlclose(module) == 0; }
+
+BOOL GetModuleHandleExA(DWORD flags, LPCSTR name, HMODULE* module) {
+  if (module == nullptr || !(flags & GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS) ||
+      !(flags & GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT)) {
+    return FALSE;  // only the lookup by address, without a reference, is needed
+  }
+  // The loader's handle of a module is its link map, the main program's too.
+  Dl_info info;
+  link_map* map = nullptr;
+  if (dladdr1(name, &info, reinterpret_cast<void**>(&map), RTLD_DL_LINKMAP) == 0 || map == nullptr) {
+    *module = nullptr;
+    return FALSE;
+  }
+  *module = reinterpret_cast<HMODULE>(map);
+  return TRUE;
+}
 
 DWORD GetModuleFileNameA(HMODULE module, char* path, DWORD size) {
   if (module != nullptr || path == nullptr || size == 0) return 0;

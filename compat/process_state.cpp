@@ -28,7 +28,19 @@ void ResetAll() {
   state.held_elsewhere = false;
   state.failures.clear();
   state.debug_strings.clear();
+  state.refused_calls.clear();
+  state.ansi_code_page = kDefaultAnsiCodePage;
 }
+
+bool SetAnsiCodePage(UINT code_page) {
+  if (code_page != 1252 && code_page != 65001) return false;
+  State().ansi_code_page = code_page;
+  return true;
+}
+
+std::vector<std::string> RefusedCalls() { return State().refused_calls; }
+
+void ForgetRefusedCalls() { State().refused_calls.clear(); }
 
 std::vector<std::wstring> DebugStrings() { return State().debug_strings; }
 

@@ -33,6 +33,10 @@ struct ProcessState {
   // Global memory.
   std::unordered_set<GlobalBlock*> blocks;
 
+  // Code pages.
+  UINT ansi_code_page = kDefaultAnsiCodePage;
+  std::vector<std::string> refused_calls;
+
   // Test controls.
   std::unordered_set<int> failures;
   std::vector<std::wstring> debug_strings;

@@ -5,6 +5,10 @@
 
 #include "host_types.h"
 
+// The host writes a name and its NUL into such a buffer. A name is the bytes
+// before the first NUL, or the whole buffer when the host wrote none.
+typedef char NameBuffer[kNameBufferSize];
+
 namespace cmq {
 
 class CMQObject {
@@ -24,9 +28,8 @@ class CMQObject {
 
   // The object's name, read through MQObj_GetName. The object must not be null.
   std::string GetName() const;
-  // Whether the object's name, read through MQObj_GetName, is name byte for
-  // byte: the same read as GetName, compared in place without a copy.
-  bool HasName(const std::string& name) const;
+  // The same read into buffer, without a copy; returns the name's size.
+  size_t ReadName(NameBuffer& buffer) const;
 
  private:
   MQObject object_ = nullptr;
@@ -40,5 +43,5 @@ cmq::CMQObject GetObjectHandle(MQDocument document, int index);
 
 // The material's name, read through MQMat_GetName. The material must not be null.
 std::string GetMaterialName(MQMaterial material);
-// Whether the material's name is name, byte for byte (as HasName).
-bool MaterialHasName(MQMaterial material, const std::string& name);
+// The same read into buffer, without a copy; returns the name's size.
+size_t ReadMaterialName(MQMaterial material, NameBuffer& buffer);

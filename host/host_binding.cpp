@@ -18,6 +18,16 @@ bool LookUp(HMODULE module, const char* name, Entry& entry) {
   return entry != nullptr;
 }
 
+// Whether module is still loaded: the module that holds the first entry's
+// address is module itself.
+bool StillLoaded(HMODULE module) {
+  HMODULE holder = nullptr;
+  const auto address = reinterpret_cast<LPCSTR>(reinterpret_cast<UntypedEntry>(g_table.MQ_GetWindowHandle));
+  return GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                            address, &holder) &&
+         holder == module;
+}
+
 }  // namespace
 
 bool BindHostFunctions(const char* path) {
@@ -31,8 +41,15 @@ bool BindHostFunctions(const char* path) {
 #undef TK_LOOK_UP
 
   // The host's executable stays loaded for the life of the process, so its
-  // addresses outlive the reference taken above.
+  // addresses outlive the reference taken above. A module that nothing else
+  // holds goes with that reference: a table pointing into it would send the
+  // next command into freed memory, so it is left unbound instead.
   FreeLibrary(module);
+  if (all_found && !StillLoaded(module)) {
+    g_table = {};
+    g_binding = Binding::Unbound;
+    return false;
+  }
   g_binding = all_found ? Binding::Bound : Binding::PartlyBound;
   return all_found;
 }

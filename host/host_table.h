@@ -23,8 +23,10 @@ struct HostFunctionTable {
 #undef TK_TABLE_TYPED
 };
 
-// Unbound until an MQInit finds every name; Bound after one does; PartlyBound
-// after one stops at a missing name (entries may point into a released module).
+// Unbound until an MQInit finds every name in a module that stays loaded, and
+// again after one whose module went with the reference it gave back (every
+// entry null); Bound after one that finds them; PartlyBound after one that
+// stops at a missing name (entries may point into a released module).
 enum class Binding { Unbound, PartlyBound, Bound };
 
 // The process-wide table and its state. Only BindHostFunctions writes them.
@@ -36,7 +38,8 @@ inline bool IsBound() { return g_binding == Binding::Bound; }
 
 // Loads the module at path, looks up every name in list order, storing each
 // result at once, stops at the first missing one, and releases the module on
-// every path after a successful load. True only when all names were found.
+// every path after a successful load. True only when all names were found and
+// the module is still loaded after its release.
 bool BindHostFunctions(const char* path);
 
 // Calls visit(name, address) for each entry in lookup order (for tests).

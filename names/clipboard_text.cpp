@@ -25,6 +25,8 @@ class ClipboardBlock {
   ClipboardBlock(const ClipboardBlock&) = delete;
   ClipboardBlock& operator=(const ClipboardBlock&) = delete;
 
+  bool is_filled() const { return filled_; }
+
   // Offers the block to the clipboard; true when the clipboard now owns it.
   bool HandOver() {
     if (!filled_ || SetClipboardData(CF_TEXT, handle_) == nullptr) return false;
@@ -57,10 +59,13 @@ class OpenedClipboard {
 }  // namespace
 
 void WriteClipboardText(const std::string& text) {
+  // The block is ready before the clipboard is emptied: a block that cannot
+  // be had must not cost the user what the clipboard held.
+  ClipboardBlock block(text);
+  if (!block.is_filled()) return;
   OpenedClipboard clipboard;
   if (!clipboard.is_open()) return;
   EmptyClipboard();
-  ClipboardBlock block(text);
   if (block.HandOver()) OutputDebugStringW(L"ok");
 }
 

@@ -3,12 +3,11 @@
 #include <algorithm>
 
 #include "Tagkeeper.h"
-#include "candidate_name.h"
+#include "clash_search.h"
 #include "clipboard_text.h"
 #include "cmq_object.h"
 #include "host_table.h"
 #include "name_list.h"
-#include "name_search.h"
 #include "target_list.h"
 
 namespace {
@@ -19,53 +18,88 @@ const char kTemporaryName[] = "  *TEMPORALYNAME_forTagkeeper";
 
 struct ObjectNames {
   MQDocument document;
+  int Count() const { return host::Table().MQDoc_GetObjectCount(document); }
   cmq::CMQObject Fetch(int index) const { return GetObjectHandle(document, index); }
   void SetName(const cmq::CMQObject& target, const char* name) const {
     host::Table().MQObj_SetName(target.object(), name);
   }
-  int Find(const std::string& name, int own) const { return FindObjectByName(document, name, own); }
+  // Gives take the name of every object but own that the document holds.
+  template <class Take>
+  void ReadOtherNames(int own, NameBuffer& buffer, Take&& take) const {
+    const auto& host = host::Table();
+    const int count = host.MQDoc_GetObjectCount(document);
+    for (int index = 0; index < count; ++index) {
+      if (index == own) continue;
+      const cmq::CMQObject handle = GetObjectHandle(document, index);
+      if (handle.object() == nullptr || handle.document() == nullptr) continue;
+      if (host.MQDoc_GetObjectIndex(document, handle.object()) < 0) continue;
+      take(buffer, handle.ReadName(buffer));
+    }
+  }
 };
 
 struct MaterialNames {
   MQDocument document;
+  int Count() const { return host::Table().MQDoc_GetMaterialCount(document); }
   MQMaterial Fetch(int index) const { return host::Table().MQDoc_GetMaterial(document, index); }
   void SetName(MQMaterial target, const char* name) const { host::Table().MQMat_SetName(target, name); }
-  int Find(const std::string& name, int own) const { return FindMaterialByName(document, name, own); }
+  template <class Take>
+  void ReadOtherNames(int own, NameBuffer& buffer, Take&& take) const {
+    const auto& host = host::Table();
+    const int count = host.MQDoc_GetMaterialCount(document);
+    for (int index = 0; index < count; ++index) {
+      if (index == own) continue;
+      MQMaterial material = host.MQDoc_GetMaterial(document, index);
+      if (material != nullptr) take(buffer, ReadMaterialName(material, buffer));
+    }
+  }
 };
 
 // Gives target k the name of entry k in two passes. An empty entry leaves its
 // target alone in both passes.
 template <class Names>
-void AssignNames(const Names& names, const TargetList& targets, const NameList& entries) {
+void AssignNames(const Names& names, const TargetList& targets, NameList& entries, const NameEncoding& encoding) {
   const size_t pairs = std::min(targets.size(), entries.size());
+  if (std::all_of(entries.begin(), entries.begin() + pairs, [](const std::string& e) { return e.empty(); })) return;
+
+  // Everything the second pass needs is made before the first renames
+  // anything, so that no failure can strand a target with the temporary name.
+  // No name the host can give back is longer than kLongestName bytes, so an
+  // entry is cut to that, on a whole character, before its clash search.
+  for (size_t k = 0; k < pairs; ++k) {
+    entries[k].resize(encoding.FittingPrefix(entries[k].data(), entries[k].size(), kLongestName));
+  }
+  ClashSearch search(static_cast<size_t>(std::max(names.Count(), 0)), encoding);
+  NameBuffer buffer;
 
   // Pass 1: clear the way, so no target's old name blocks another's new one.
   for (size_t k = 0; k < pairs; ++k) {
     if (!entries[k].empty()) names.SetName(names.Fetch(targets[k]), kTemporaryName);
   }
 
-  // Pass 2: assign, raising the name while anyone else holds it.
+  // Pass 2: assign each the first candidate of its entry that nobody else holds.
   for (size_t k = 0; k < pairs; ++k) {
     if (entries[k].empty()) continue;
     const auto target = names.Fetch(targets[k]);
-    std::string candidate = entries[k];
-    while (names.Find(candidate, targets[k]) >= 0) candidate = NextCandidateName(candidate);
-    names.SetName(target, candidate.c_str());
+    const char* name = search.FreeName(entries[k], [&](auto take) { names.ReadOtherNames(targets[k], buffer, take); });
+    names.SetName(target, name);
   }
 }
 
-NameList ClipboardNames() {
+// The clipboard's names, and the encoding their parse found in force.
+NameList ClipboardNames(const NameEncoding& encoding) {
   std::string text;
   ReadClipboardText(text);
-  return ParseNameList(text);
+  return ParseNameList(text, encoding);
 }
 
 }  // namespace
 
 bool Tagkeeper::RestoreObjectNames() {
-  const NameList entries = ClipboardNames();
+  const NameEncoding encoding = NameEncoding::InForce();
+  NameList entries = ClipboardNames(encoding);
   const TargetList targets = BuildObjectTargets(document_);
-  AssignNames(ObjectNames{document_}, targets, entries);
+  AssignNames(ObjectNames{document_}, targets, entries, encoding);
 
   // Writing the first target's folded attribute (to its negation, then back)
   // leaves it as it was: its only effect is the host's own reaction to the write.
@@ -80,7 +114,8 @@ bool Tagkeeper::RestoreObjectNames() {
 }
 
 bool Tagkeeper::RestoreMaterialNames() {
-  const NameList entries = ClipboardNames();
-  AssignNames(MaterialNames{document_}, BuildMaterialTargets(document_), entries);
+  const NameEncoding encoding = NameEncoding::InForce();
+  NameList entries = ClipboardNames(encoding);
+  AssignNames(MaterialNames{document_}, BuildMaterialTargets(document_), entries, encoding);
   return true;
 }

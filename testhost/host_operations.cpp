@@ -40,8 +40,9 @@ void CopyName(const std::string& name, const Document* owner, char* buffer, int 
   buffer[length] = '\0';
 }
 
-// Names longer than the host keeps are cut, as a fixed name field would.
-std::string KeptName(const char* name) { return std::string(name).substr(0, kMaxNameLength); }
+// Names longer than the host keeps are cut, as a fixed name field would. In
+// place: a name with room enough takes no allocation.
+void KeepName(std::string& kept, const char* name) { kept.assign(name, strnlen(name, kMaxNameLength)); }
 
 int ReadAttribute(const Object& object, int attribute) {
   switch (attribute) {
@@ -93,7 +94,7 @@ void HostOperations::MQObj_SetName(MQObject obj, const char* name) {
   TK_RECORD(Describe(object) + ", " + Quoted(name));
   if (object == nullptr || name == nullptr) return Log().RecordMisuse(__func__);
   if (object->owner && object->owner->on_object_rename) object->owner->on_object_rename(object->index, name);
-  object->name = KeptName(name);
+  KeepName(object->name, name);
 }
 
 int HostOperations::MQObj_GetIntValue(MQObject obj, int attribute) {
@@ -131,7 +132,7 @@ void HostOperations::MQMat_SetName(MQMaterial mat, const char* name) {
   TK_RECORD(Describe(material) + ", " + Quoted(name));
   if (material == nullptr || name == nullptr) return Log().RecordMisuse(__func__);
   if (material->owner->on_material_rename) material->owner->on_material_rename(material->index, name);
-  material->name = KeptName(name);
+  KeepName(material->name, name);
 }
 
 }  // namespace testhost

@@ -55,11 +55,27 @@ TEST(Binding, APathThatNamesNoModuleChangesNothing) {
   EXPECT_EQ(FilledEntries(), 0u);
   EXPECT_EQ(host::g_binding, host::Binding::Unbound);
 
+  HMODULE own = LoadLibraryA(HOSTMOD_ALL);
   ASSERT_TRUE(MQInit(HOSTMOD_ALL));
   const auto bound = Entries();
   EXPECT_FALSE(MQInit(kNoModule));
   EXPECT_EQ(Entries(), bound);
   EXPECT_EQ(host::g_binding, host::Binding::Bound);
+  FreeLibrary(own);
+}
+
+// A module that nothing else holds goes with the reference MQInit gives back:
+// a table pointing into it would send the next command into freed memory.
+TEST(Binding, AModuleThatNothingElseHoldsLeavesTheTableUnbound) {
+  ASSERT_FALSE(IsLoaded(HOSTMOD_ALL));
+  EXPECT_FALSE(MQInit(HOSTMOD_ALL));
+  EXPECT_FALSE(IsLoaded(HOSTMOD_ALL));
+  EXPECT_EQ(host::g_binding, host::Binding::Unbound);
+  EXPECT_EQ(FilledEntries(), 0u);
+  testhost::Document doc;
+  doc.AddObject("A", 0, false, 1);
+  EXPECT_FALSE(RunCopyCommand(doc));
+  EXPECT_TRUE(testhost::Log().calls().empty());
 }
 
 TEST(Binding, AModuleWithEveryNameFillsEveryEntryAndIsReleased) {

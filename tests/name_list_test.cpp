@@ -3,7 +3,6 @@
 #include <clocale>
 
 #include "scoped_locale.h"
-#include "multibyte_text.h"
 #include "name_list.h"
 
 namespace {
@@ -60,12 +59,14 @@ TEST(ParseNamesLocale, LongNamesOfWideCharactersAreNotCutShort) {
   if (!utf8.ok()) GTEST_SKIP() << "this C runtime has no UTF-8 locale";
   std::string name;
   for (int i = 0; i < 80; ++i) name += "\xE3\x83\x86";
-  EXPECT_EQ(ToMultiByte(ToWide(name)), name);
+  const NameEncoding encoding = NameEncoding::InForce();
+  EXPECT_EQ(encoding.ToMultiByte(encoding.ToWide(name)), name);
 }
 
 TEST(Conversion, EmptyTextsConvert) {
-  EXPECT_EQ(ToWide(""), L"");
-  EXPECT_EQ(ToMultiByte(L""), "");
+  const NameEncoding encoding = NameEncoding::InForce();
+  EXPECT_EQ(encoding.ToWide(""), L"");
+  EXPECT_EQ(encoding.ToMultiByte(L""), "");
 }
 
 }  // namespace

@@ -17,7 +17,8 @@ COMPAT_CPP_API void FailNext(Failure which);
 // Marks the clipboard as held open by another program (true) or frees it.
 COMPAT_CPP_API void HoldClipboardElsewhere(bool held);
 
-// Empties the clipboard and forgets failures and debug output.
+// Empties the clipboard, forgets failures, debug output and refused calls,
+// and puts back the default ANSI code page.
 COMPAT_CPP_API void ResetAll();
 
 // Every string sent with OutputDebugStringW, in order.
@@ -25,5 +26,14 @@ COMPAT_CPP_API std::vector<std::wstring> DebugStrings();
 
 // Blocks from GlobalAlloc not yet freed (the clipboard's own included).
 COMPAT_CPP_API size_t LiveGlobalBlocks();
+
+// The system's ANSI code page: 1252 (the default) or 65001. False for others.
+constexpr UINT kDefaultAnsiCodePage = 1252;
+COMPAT_CPP_API bool SetAnsiCodePage(UINT code_page);
+
+// Every call that Windows would have refused for its arguments, described,
+// since the last ResetAll or ForgetRefusedCalls.
+COMPAT_CPP_API std::vector<std::string> RefusedCalls();
+COMPAT_CPP_API void ForgetRefusedCalls();
 
 }  // namespace compat

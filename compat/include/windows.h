@@ -19,6 +19,11 @@ typedef const char* LPCSTR;
 typedef const wchar_t* LPCWSTR;
 typedef void (*FARPROC)();
 typedef int errno_t;
+typedef unsigned char BYTE;
+typedef wchar_t* LPWSTR;
+typedef char* LPSTR;
+typedef const char* LPCCH;
+typedef BOOL* LPBOOL;
 
 #define TRUE 1
 #define FALSE 0
@@ -28,6 +33,31 @@ typedef int errno_t;
 #define GMEM_MOVEABLE 0x0002
 #define GMEM_ZEROINIT 0x0040
 #define GMEM_DDESHARE 0x2000
+
+#define CP_ACP 0
+#define CP_UTF7 65000
+#define CP_UTF8 65001
+#define MB_PRECOMPOSED 0x01
+#define MB_COMPOSITE 0x02
+#define MB_USEGLYPHCHARS 0x04
+#define MB_ERR_INVALID_CHARS 0x08
+#define WC_DISCARDNS 0x10
+#define WC_SEPCHARS 0x20
+#define WC_DEFAULTCHAR 0x40
+#define WC_ERR_INVALID_CHARS 0x80
+#define WC_COMPOSITECHECK 0x200
+#define WC_NO_BEST_FIT_CHARS 0x400
+#define MAX_LEADBYTES 12
+#define MAX_DEFAULTCHAR 2
+
+#define ERROR_MOD_NOT_FOUND 126
+#define ERROR_INVALID_PARAMETER 87
+#define ERROR_INSUFFICIENT_BUFFER 122
+#define ERROR_INVALID_FLAGS 1004
+#define ERROR_NO_UNICODE_TRANSLATION 1113
+
+#define GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT 0x2
+#define GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS 0x4
 
 #define _TRUNCATE (static_cast<size_t>(-1))
 #define STRUNCATE 80
@@ -51,6 +81,29 @@ COMPAT_API SIZE_T GlobalSize(HGLOBAL block);
 // Null on success, the block on failure.
 COMPAT_API HGLOBAL GlobalFree(HGLOBAL block);
 
+// The calling thread's last error, as the calls below set it.
+COMPAT_API DWORD GetLastError();
+COMPAT_API void SetLastError(DWORD error);
+
+// The system's ANSI code page and conversions: a system whose ANSI code page
+// is 1252 (the default) or 65001 (UTF-8), chosen with compat::SetAnsiCodePage.
+// Every call is checked against the rules Windows documents for its code page;
+// one that Windows would refuse fails as there (ERROR_INVALID_FLAGS,
+// ERROR_INVALID_PARAMETER) and is recorded (compat::RefusedCalls). Wide text
+// is wchar_t, one character each. No best-fit mapping: a character missing
+// from 1252 becomes the default character '?'.
+typedef struct {
+  UINT MaxCharSize;
+  BYTE DefaultChar[MAX_DEFAULTCHAR];
+  BYTE LeadByte[MAX_LEADBYTES];
+} CPINFO, *LPCPINFO;
+COMPAT_API UINT GetACP();
+COMPAT_API BOOL GetCPInfo(UINT code_page, LPCPINFO info);
+COMPAT_API int MultiByteToWideChar(UINT code_page, DWORD flags, LPCCH bytes, int byte_count, LPWSTR wide,
+                                   int wide_count);
+COMPAT_API int WideCharToMultiByte(UINT code_page, DWORD flags, LPCWSTR wide, int wide_count, LPSTR bytes,
+                                   int byte_count, LPCCH default_char, LPBOOL used_default_char);
+
 // Debug output: recorded, for tests to read back (see compat_controls.h).
 COMPAT_API void OutputDebugStringW(LPCWSTR text);
 
@@ -60,6 +113,9 @@ COMPAT_API HMODULE LoadLibraryA(LPCSTR path);
 COMPAT_API HMODULE GetModuleHandleA(LPCSTR path);
 COMPAT_API FARPROC GetProcAddress(HMODULE module, LPCSTR name);
 COMPAT_API BOOL FreeLibrary(HMODULE module);
+// With GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS: the loaded module that holds
+// the address (name is the address); FALSE when none does.
+COMPAT_API BOOL GetModuleHandleExA(DWORD flags, LPCSTR name, HMODULE* module);
 COMPAT_API DWORD GetModuleFileNameA(HMODULE module, char* path, DWORD size);
 
 // The C runtime's bounded conversions, in the current locale. With count

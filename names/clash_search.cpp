@@ -1,0 +1,27 @@
+#include "clash_search.h"
+
+#include <algorithm>
+
+ClashSearch::ClashSearch(size_t name_count, const NameEncoding& encoding)
+    : encoding_(encoding), length_(name_count + 1), taken_((length_ + 63) / 64) {}
+
+void ClashSearch::Begin(const std::string& entry) {
+  chain_.Start(entry.data(), std::min(entry.size(), kLongestName), length_, encoding_);
+  std::fill(taken_.begin(), taken_.end(), 0);
+}
+
+void ClashSearch::Take(const char* name, size_t size) {
+  const size_t position = chain_.PositionOf(name, size);
+  if (position < length_) taken_[position / 64] |= uint64_t{1} << (position % 64);
+}
+
+const char* ClashSearch::End() {
+  // A document that kept its size during the command leaves a free position.
+  size_t word = 0;
+  while (word + 1 < taken_.size() && taken_[word] == ~uint64_t{0}) ++word;
+  size_t position = word * 64;
+  while (position + 1 < length_ && (taken_[position / 64] & (uint64_t{1} << (position % 64)))) ++position;
+  const size_t size = chain_.WriteCandidate(position, candidate_);
+  candidate_[size] = '\0';
+  return candidate_;
+}

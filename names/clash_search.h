@@ -1,0 +1,39 @@
+#pragma once
+// The clash search of a restore: the first candidate on an entry's chain that
+// no other object (material) holds. One reading of the other names decides
+// it, since no name changes while one target's search runs; each target's
+// reading is fresh and sees the renames made before it.
+#include <string>
+#include <vector>
+
+#include "candidate_chain.h"
+
+class ClashSearch {
+ public:
+  // For documents of up to name_count objects (materials). Allocates all that
+  // the searches need, so that none can fail once renaming has begun.
+  ClashSearch(size_t name_count, const NameEncoding& encoding);
+
+  // The first candidate on entry's chain that no name of the reading holds.
+  // read_names(take) calls take(name, size) for the name of every other
+  // object. The result stays valid until the next search.
+  template <class ReadNames>
+  const char* FreeName(const std::string& entry, ReadNames&& read_names) {
+    Begin(entry);
+    read_names([this](const char* name, size_t size) { Take(name, size); });
+    return End();
+  }
+
+ private:
+  void Begin(const std::string& entry);
+  void Take(const char* name, size_t size);
+  const char* End();
+
+  NameEncoding encoding_;
+  // Others hold at most name_count - 1 names, so one of the chain's first
+  // name_count + 1 candidates is free.
+  size_t length_;
+  CandidateChain chain_;
+  std::vector<uint64_t> taken_;  // a bit per chain position
+  char candidate_[kLongestName + 1];
+};

@@ -1,0 +1,115 @@
+#include "name_encoding.h"
+
+#include <clocale>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+const wchar_t kInvalidWide[] = L"invalid";
+const char kInvalid[] = "invalid";
+
+bool InDefaultLocale() {
+  const char* locale = std::setlocale(LC_CTYPE, nullptr);
+  return locale == nullptr || std::strcmp(locale, "C") == 0;
+}
+
+// UTF-8 (and GB18030) take no flag but the one that makes invalid input fail,
+// and no default character: Windows refuses any other call.
+bool TakesOnlyErrorFlag(UINT code_page) { return code_page == CP_UTF8 || code_page == 54936; }
+
+// The size of the UTF-8 sequence that starts at text, or 1 when none does.
+size_t Utf8SequenceSize(const unsigned char* text, size_t left) {
+  const unsigned char lead = text[0];
+  const size_t size = lead < 0xC2 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 1;
+  if (size > left) return 1;
+  for (size_t i = 1; i < size; ++i) {
+    if ((text[i] & 0xC0) != 0x80) return 1;
+  }
+  return size;
+}
+
+}  // namespace
+
+NameEncoding NameEncoding::InForce() {
+  NameEncoding encoding;
+  if (!InDefaultLocale()) {
+    std::mblen(nullptr, 0);  // forget any shift state
+    return encoding;
+  }
+  encoding.ansi_ = true;
+  encoding.code_page_ = GetACP();
+  CPINFO info;
+  if (GetCPInfo(encoding.code_page_, &info)) {
+    encoding.max_character_size_ = info.MaxCharSize;
+    // Lead byte ranges: pairs of first and last byte, ending at a zero pair.
+    for (int i = 0; i + 1 < MAX_LEADBYTES && info.LeadByte[i] != 0; i += 2) {
+      for (int byte = info.LeadByte[i]; byte <= info.LeadByte[i + 1]; ++byte) encoding.lead_byte_[byte] = true;
+    }
+  }
+  return encoding;
+}
+
+std::wstring NameEncoding::ToWide(const std::string& line) const {
+  if (ansi_) {
+    if (line.empty()) return std::wstring();
+    // A byte never gives more than one wide character.
+    std::wstring wide(line.size(), L'\0');
+    const int length = MultiByteToWideChar(code_page_, MB_ERR_INVALID_CHARS, line.data(),
+                                           static_cast<int>(line.size()), &wide[0], static_cast<int>(wide.size()));
+    if (length <= 0) return kInvalidWide;
+    wide.resize(length);
+    return wide;
+  }
+  // One wide character per byte at most, and the terminator.
+  std::wstring wide(2 * line.size() + 1, L'\0');
+  size_t converted = 0;
+  if (mbstowcs_s(&converted, &wide[0], wide.size(), line.c_str(), _TRUNCATE) != 0) return kInvalidWide;
+  wide.resize(converted > 0 ? converted - 1 : 0);
+  return wide;
+}
+
+std::string NameEncoding::ToMultiByte(const std::wstring& wide) const {
+  if (ansi_) {
+    if (wide.empty()) return std::string();
+    // Room for the code page's longest character per wide character.
+    std::string line(max_character_size_ * wide.size(), '\0');
+    const bool utf8 = TakesOnlyErrorFlag(code_page_);
+    BOOL lossy = FALSE;
+    const int length = WideCharToMultiByte(code_page_, utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS, wide.data(),
+                                           static_cast<int>(wide.size()), &line[0], static_cast<int>(line.size()),
+                                           nullptr, utf8 ? nullptr : &lossy);
+    if (length <= 0 || lossy) return kInvalid;
+    line.resize(length);
+    return line;
+  }
+  // Room for the locale's longest character per wide character, and the NUL.
+  std::string line(MB_CUR_MAX * wide.size() + 1, '\0');
+  size_t converted = 0;
+  if (wcstombs_s(&converted, &line[0], line.size(), wide.c_str(), _TRUNCATE) != 0) return kInvalid;
+  line.resize(converted > 0 ? converted - 1 : 0);
+  return line;
+}
+
+size_t NameEncoding::CharacterSize(const char* text, size_t left) const {
+  if (left == 0) return 0;
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+  if (!ansi_) {
+    const int size = std::mblen(text, left);
+    return size > 0 ? static_cast<size_t>(size) : 1;
+  }
+  if (max_character_size_ <= 1) return 1;
+  if (max_character_size_ == 2) return lead_byte_[bytes[0]] && left >= 2 ? 2 : 1;
+  return Utf8SequenceSize(bytes, left);
+}
+
+size_t NameEncoding::FittingPrefix(const char* text, size_t size, size_t limit) const {
+  if (size <= limit) return size;
+  size_t fitting = 0;
+  while (fitting < size) {
+    const size_t next = fitting + CharacterSize(text + fitting, size - fitting);
+    if (next > limit) break;
+    fitting = next;
+  }
+  return fitting;
+}

@@ -1,0 +1,35 @@
+#pragma once
+// The multibyte encoding of names, as the conversions find it in force: the
+// host's ANSI code page, or the C runtime's locale where the host set one.
+// A restore decides it once and uses it throughout, so that the names it cuts
+// and numbers are cut on the character boundaries its parse saw.
+#include <windows.h>
+
+#include <string>
+
+class NameEncoding {
+ public:
+  // On a C runtime still in its default "C" locale, the system's ANSI code
+  // page: that locale takes every byte for a character of its own, which would
+  // corrupt every name beyond ASCII. Otherwise the runtime's locale.
+  static NameEncoding InForce();
+
+  // The line as wide text; L"invalid" when it holds a sequence the encoding
+  // rejects.
+  std::wstring ToWide(const std::string& line) const;
+  // The wide text as bytes; "invalid" when a character has no exact form.
+  std::string ToMultiByte(const std::wstring& wide) const;
+
+  // The bytes of the character that starts at text, of which left remain;
+  // 1 for a byte that starts no whole character.
+  size_t CharacterSize(const char* text, size_t left) const;
+  // The size of the longest prefix of text[0, size) of at most limit bytes
+  // that ends on a whole character.
+  size_t FittingPrefix(const char* text, size_t size, size_t limit) const;
+
+ private:
+  bool ansi_ = false;  // the ANSI code page, not the runtime's locale
+  UINT code_page_ = 0;
+  UINT max_character_size_ = 1;
+  bool lead_byte_[256] = {};  // of a double-byte code page
+};
