@@ -64,8 +64,13 @@ std::wstring NameEncoding::ToWide(const std::string& line) const {
   // One wide character per byte at most, and the terminator.
   std::wstring wide(2 * line.size() + 1, L'\0');
   size_t converted = 0;
-  if (mbstowcs_s(&converted, &wide[0], wide.size(), line.c_str(), _TRUNCATE) != 0) return kInvalidWide;
-  wide.resize(converted > 0 ? converted - 1 : 0);
+  // Some runtimes report success with a count that cannot be (a lone lead
+  // byte at the end): such a result is no conversion either.
+  if (mbstowcs_s(&converted, &wide[0], wide.size(), line.c_str(), _TRUNCATE) != 0 || converted == 0 ||
+      converted > wide.size()) {
+    return kInvalidWide;
+  }
+  wide.resize(converted - 1);
   return wide;
 }
 
@@ -86,8 +91,11 @@ std::string NameEncoding::ToMultiByte(const std::wstring& wide) const {
   // Room for the locale's longest character per wide character, and the NUL.
   std::string line(MB_CUR_MAX * wide.size() + 1, '\0');
   size_t converted = 0;
-  if (wcstombs_s(&converted, &line[0], line.size(), wide.c_str(), _TRUNCATE) != 0) return kInvalid;
-  line.resize(converted > 0 ? converted - 1 : 0);
+  if (wcstombs_s(&converted, &line[0], line.size(), wide.c_str(), _TRUNCATE) != 0 || converted == 0 ||
+      converted > line.size()) {
+    return kInvalid;
+  }
+  line.resize(converted - 1);
   return line;
 }
 

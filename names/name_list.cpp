@@ -4,23 +4,25 @@
 
 #include <cwctype>
 
-
 namespace {
 
-#if defined(_WIN32)
-// A character the system defines but puts in no class at all: some systems'
-// tables leave currency and other symbols (the euro sign among them) there,
-// and the runtime's iswprint then calls them unprintable.
-bool IsDefinedSymbol(wchar_t c) {
-  WORD type = 0;
-  return GetStringTypeW(CT_CTYPE1, &c, 1, &type) && type == C1_DEFINED;
+// The system's classes of c (CT_CTYPE1), 0 when it has none.
+WORD SystemClasses(wchar_t c) {
+  WORD classes = 0;
+  return GetStringTypeW(CT_CTYPE1, &c, 1, &classes) ? classes : 0;
 }
-#else
-bool IsDefinedSymbol(wchar_t) { return false; }
-#endif
 
-// Some runtimes call the tab printable; no control character may reach a name.
-bool IsPrintable(wchar_t c) { return (std::iswprint(c) || IsDefinedSymbol(c)) && !std::iswcntrl(c); }
+// Printable: what the runtime's iswprint calls printable, or what the system
+// puts in a printing class. The system knows characters that the runtime's
+// tables may not: its "C" locale may know nothing beyond ASCII, and some
+// tables leave symbols such as the euro sign defined but in no class. Never
+// a control character, which some runtimes call printable (the tab).
+bool IsPrintable(wchar_t c) {
+  if (c >= 0x20 && c < 0x7F) return true;  // printable ASCII, in every locale
+  const WORD classes = SystemClasses(c);
+  const bool system_prints = (classes & (C1_ALPHA | C1_DIGIT | C1_PUNCT | C1_BLANK)) != 0 || classes == C1_DEFINED;
+  return (std::iswprint(c) || system_prints) && !std::iswcntrl(c) && (classes & C1_CNTRL) == 0;
+}
 
 // Where wide text is UTF-16, a character beyond the first 65,536 comes as a
 // pair of surrogates, which the runtime does not classify; none of those

@@ -20,6 +20,8 @@ typedef const wchar_t* LPCWSTR;
 typedef void (*FARPROC)();
 typedef int errno_t;
 typedef unsigned char BYTE;
+typedef unsigned short WORD;
+typedef WORD* LPWORD;
 typedef wchar_t* LPWSTR;
 typedef char* LPSTR;
 typedef const char* LPCCH;
@@ -47,6 +49,17 @@ typedef BOOL* LPBOOL;
 #define WC_ERR_INVALID_CHARS 0x80
 #define WC_COMPOSITECHECK 0x200
 #define WC_NO_BEST_FIT_CHARS 0x400
+#define CT_CTYPE1 0x1
+#define C1_UPPER 0x001
+#define C1_LOWER 0x002
+#define C1_DIGIT 0x004
+#define C1_SPACE 0x008
+#define C1_PUNCT 0x010
+#define C1_CNTRL 0x020
+#define C1_BLANK 0x040
+#define C1_XDIGIT 0x080
+#define C1_ALPHA 0x100
+#define C1_DEFINED 0x200
 #define MAX_LEADBYTES 12
 #define MAX_DEFAULTCHAR 2
 
@@ -103,6 +116,10 @@ COMPAT_API int MultiByteToWideChar(UINT code_page, DWORD flags, LPCCH bytes, int
                                    int wide_count);
 COMPAT_API int WideCharToMultiByte(UINT code_page, DWORD flags, LPCWSTR wide, int wide_count, LPSTR bytes,
                                    int byte_count, LPCCH default_char, LPBOOL used_default_char);
+
+// The system's character types (CT_CTYPE1 only), by Unicode whatever the
+// C runtime's locale, as on Windows; 0 for a code point that is no character.
+COMPAT_API BOOL GetStringTypeW(DWORD info_type, LPCWSTR text, int count, LPWORD types);
 
 // Debug output: recorded, for tests to read back (see compat_controls.h).
 COMPAT_API void OutputDebugStringW(LPCWSTR text);

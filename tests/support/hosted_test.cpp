@@ -4,6 +4,7 @@
 
 #include <clocale>
 
+#include "code_page_system.h"
 #include "host_clipboard.h"
 #include "host_table.h"
 #include "plugin_library.h"
@@ -50,6 +51,11 @@ void HostedTest::SetUp() {
 #endif
   testhost::ClearClipboard();
   log().Clear();
+  testsupport::ForgetRefusedCodePageCalls();
+}
+
+void HostedTest::TearDown() {
+  EXPECT_EQ(testsupport::RefusedCodePageCalls(), std::vector<std::string>{}) << "calls Windows would refuse";
 }
 
 Tagkeeper& HostedTest::plugin() { return dynamic_cast<Tagkeeper&>(*GetPluginClass()); }

@@ -38,6 +38,7 @@ bool CanReadDebugStrings();
 class HostedTest : public ::testing::Test {
  protected:
   void SetUp() override;
+  void TearDown() override;
 
   Tagkeeper& plugin();
   // Runs menu entry index on doc, as the host does through MQModifySelect.

@@ -1,0 +1,137 @@
+// Names in the system's ANSI code page survive a restore: on a Windows set to
+// UTF-8 (code page 65001, answered by the strict code-page layer, since Wine
+// cannot be set to it), and under Wine in every ANSI code page a user's
+// Windows may have, both in the C runtime's default "C" locale and in a
+// locale the host has set.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <optional>
+
+#include "code_page_system.h"
+#include "host_clipboard.h"
+#include "hosted_test.h"
+#include "name_encoding.h"
+
+namespace {
+
+using testsupport::HostedTest;
+
+class CodePage : public HostedTest {
+ protected:
+  // The name a target receives from line, for objects and materials alike,
+  // while others hold the names given.
+  std::string Restored(const std::string& line, const std::vector<std::string>& others = {}) {
+    testhost::Document scene;
+    scene.AddObject("before", 0, false, 1);
+    scene.AddMaterial("before", 1);
+    for (const std::string& other : others) {
+      scene.AddObject(other);
+      scene.AddMaterial(other);
+    }
+    EXPECT_TRUE(testhost::PutClipboardText(line + "\r\n"));
+    EXPECT_TRUE(plugin().Execute(1, scene.handle()));
+    EXPECT_TRUE(plugin().Execute(3, scene.handle()));
+    EXPECT_EQ(scene.MaterialNames()[0], scene.ObjectNames()[0]);
+    return scene.ObjectNames()[0];
+  }
+};
+
+class Utf8CodePage : public CodePage {
+ protected:
+  void SetUp() override {
+    CodePage::SetUp();
+    utf8_.emplace();  // after the stand-in's reset
+  }
+  std::optional<testsupport::Utf8System> utf8_;
+};
+
+TEST_F(Utf8CodePage, NamesOfEveryScriptSurvive) {
+  for (const std::string name : {"Caf\xC3\xA9 cr\xC3\xA8me", "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82",
+                                 "\xE5\x90\x8D\xE5\x89\x8D", "\xE2\x82\xAC 5", "\xF0\x9F\x90\xB1 cat"}) {
+    EXPECT_EQ(Restored(name), name);
+  }
+  EXPECT_EQ(Restored("\xE2\x82\xAC", {"\xE2\x82\xAC"}), "\xE2\x82\xAC" "1");
+}
+
+TEST_F(Utf8CodePage, BrokenSequencesBecomeInvalid) {
+  // Cut short, a lone continuation byte, an encoded surrogate, overlong.
+  for (const std::string line : {"\xC3", "a\x80", "\xED\xA0\x80", "\xC0\xAF", "\xF8\x88\x80\x80\x80"}) {
+    EXPECT_EQ(Restored(line), "invalid");
+  }
+  EXPECT_EQ(NameEncoding::InForce().ToMultiByte(std::wstring(1, static_cast<wchar_t>(0xD800))), "invalid");
+}
+
+TEST_F(Utf8CodePage, ALongLineIsCutOnAWholeCharacter) {
+  std::string line;
+  for (int i = 0; i < 150; ++i) line += "\xC3\xA9";  // 300 bytes
+  EXPECT_EQ(Restored(line), line.substr(0, 248));
+}
+
+// What Windows refuses on a UTF-8 system, the strict layer refuses too.
+TEST_F(Utf8CodePage, TheStrictLayerRefusesWhatWindowsRefuses) {
+  char bytes[8];
+  BOOL lossy = FALSE;
+  EXPECT_EQ(WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, L"x", 1, bytes, sizeof bytes, nullptr, &lossy), 0);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_FLAGS));
+  EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, L"x", 1, bytes, sizeof bytes, nullptr, &lossy), 0);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+  EXPECT_EQ(testsupport::RefusedCodePageCalls().size(), 2u);
+  testsupport::ForgetRefusedCodePageCalls();
+}
+
+#if defined(_WIN32)
+// Wine takes the ANSI code page from the locale; each ctest entry names the
+// code page it expects (TAGKEEPER_EXPECT_ACP) and fails on another one.
+struct CodePageRow {
+  const char* label;
+  UINT page;
+  std::vector<std::string> names;  // double-byte characters with the trail byte 0x5C where the page has them
+  std::string clash;               // a name another object holds: the entry gets a number
+  std::string lone_lead;           // a line ending in a lone lead byte, or "" for a single-byte page
+  std::string character;           // one character, for a line longer than a name
+};
+
+std::ostream& operator<<(std::ostream& out, const CodePageRow& row) { return out << row.label; }
+
+class CodePages : public CodePage, public ::testing::WithParamInterface<CodePageRow> {};
+
+TEST_P(CodePages, NamesSurviveAndClashesAreNumbered) {
+  const CodePageRow& row = GetParam();
+  if (const char* expected = std::getenv("TAGKEEPER_EXPECT_ACP")) {
+    ASSERT_EQ(GetACP(), static_cast<UINT>(std::atoi(expected))) << "the locale did not give the code page";
+  }
+  if (GetACP() != row.page) GTEST_SKIP() << "ANSI code page " << GetACP();
+  for (const char* locale : {"C", ""}) {  // the runtime's default, and one the host set
+    testsupport::ScopedLocale host_locale(locale);
+    ASSERT_TRUE(host_locale.ok()) << locale;
+    for (const std::string& name : row.names) EXPECT_EQ(Restored(name), name) << locale;
+    EXPECT_EQ(Restored(row.clash, {row.clash}), row.clash + "1") << locale;
+    EXPECT_EQ(Restored(row.clash + "9", {row.clash + "9"}), row.clash + "10") << locale;
+    if (!row.lone_lead.empty()) {
+      EXPECT_EQ(Restored(row.lone_lead), "invalid") << locale;
+    }
+    // A line longer than a name is cut on a whole character.
+    std::string line;
+    while (line.size() < 300) line += row.character;
+    EXPECT_EQ(Restored(line), line.substr(0, 249 - 249 % row.character.size())) << locale;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CodePages,
+    ::testing::Values(
+        CodePageRow{"Latin1252", 1252, {"\x80 price \xE9t\xE9"}, "\xE9t\xE9", "", "\xE9"},
+        CodePageRow{"Cyrillic1251", 1251, {"\xCF\xF0\xE8\xE2\xE5\xF2"}, "\xCF\xF0\xE8\xE2\xE5\xF2", "", "\xCF"},
+        // "hyou" (0x95 0x5C) and "so" (0x83 0x5C).
+        CodePageRow{"ShiftJis932", 932, {"\x95\x5C", "\x83\x5C\x83\x74\x83\x67"}, "\x95\x5C", "ab\x83", "\x95\x5C"},
+        CodePageRow{"Gbk936", 936, {"\x81\x5C", "\xD6\xD0\x83\x5C"}, "\x81\x5C", "ab\x81", "\x81\x5C"},
+        // No character of 949 has the trail byte 0x5C.
+        CodePageRow{"Korean949", 949, {"\xC7\xD1\xB1\xB9\xBE\xEE"}, "\xC7\xD1", "ab\x81", "\xC7\xD1"},
+        CodePageRow{"Big5950", 950, {"\xB3\x5C", "\xB3\x5C\xA5\x5C\xBB\x5C"}, "\xA5\x5C", "ab\xA4", "\xB3\x5C"}),
+    [](const auto& info) { return std::string(info.param.label); });
+#endif
+
+}  // namespace
