@@ -2,8 +2,11 @@
 
 #include <set>
 
+#include "candidate_name.h"
 #include "host_clipboard.h"
 #include "hosted_test.h"
+#include "name_list.h"
+#include "reference_restore.h"
 #include "target_list.h"
 
 namespace {
@@ -13,19 +16,44 @@ using testsupport::ObjectSpec;
 
 const std::string kTemporary = "  *TEMPORALYNAME_forTagkeeper";
 
+// The names as the clash search reads them.
+testsupport::NameModel ModelOf(const testhost::Document& d, bool materials) {
+  testsupport::NameModel model{materials ? d.MaterialNames() : d.ObjectNames(), {}};
+  for (int i = 0; i < static_cast<int>(model.names.size()); ++i) {
+    model.counted.push_back(materials ? d.material(i) != nullptr : d.object(i) != nullptr && !d.is_foreign(i));
+  }
+  return model;
+}
+
 class Restore : public HostedTest {
  protected:
   // Restores names from text into d (objects, or materials) and checks what
-  // must hold after every restore: objects that are no targets keep their
-  // names; no target keeps the temporary name unless the text asked for it.
+  // must hold after every restore: the renames are those of the reference
+  // search, call for call; objects that are no targets keep their names; no
+  // target keeps the temporary name unless the text asked for it; no name
+  // given is longer than the host can give back.
   std::vector<std::string> RestoreIn(testhost::Document& d, const std::string& text, bool materials) {
     const auto names = [&] { return materials ? d.MaterialNames() : d.ObjectNames(); };
     const std::vector<std::string> before = names();
     const TargetList targets = materials ? BuildMaterialTargets(d.handle()) : BuildObjectTargets(d.handle());
+    const NameEncoding encoding = NameEncoding::InForce();
+    NameList entries = ParseNameList(text, encoding);
+    for (std::string& entry : entries) entry.resize(encoding.FittingPrefix(entry.data(), entry.size(), kLongestName));
+    testsupport::NameModel model = ModelOf(d, materials);
+    const auto expected_renames = testsupport::ReferenceRenames(model, targets, entries, encoding);
+
+    std::vector<testsupport::Rename> renames;
+    (materials ? d.on_material_rename : d.on_object_rename) = [&](int index, const std::string& name) {
+      renames.push_back({index, name});
+    };
     EXPECT_TRUE(testhost::PutClipboardText(text));
     log().Clear();
     EXPECT_TRUE(plugin().Execute(materials ? 3 : 1, d.handle()));
+    (materials ? d.on_material_rename : d.on_object_rename) = nullptr;
     const std::vector<std::string> after = names();
+    EXPECT_EQ(renames, expected_renames);
+    EXPECT_EQ(after, model.names);
+    for (const auto& rename : renames) EXPECT_LE(rename.name.size(), kLongestName);
 
     const std::set<int> target_set(targets.begin(), targets.end());
     for (size_t i = 0; i < after.size(); ++i) {
@@ -77,9 +105,32 @@ TEST_F(Restore, ClashesWithNonTargetsAreNumbered) {
   }
 }
 
-TEST_F(Restore, EqualEntriesAreNumberedInTargetOrder) {
-  Objects({"a", "b", "c"});
-  EXPECT_EQ(RestoreObjects("X\nX\nX\n"), (std::vector<std::string>{"X", "X1", "X2"}));
+// Equal lines number the targets in order, and each target's clash search
+// reads the other names once, however many candidates it passes.
+TEST_F(Restore, EqualEntriesAreNumberedInTargetOrderWithOneReadingEach) {
+  std::vector<std::string> names(200, "a"), expected{"Box"};
+  std::string text;
+  for (int i = 0; i < 200; ++i) text += "Box\n";
+  for (int i = 1; i < 200; ++i) expected.push_back("Box" + std::to_string(i));
+  Objects(names);
+  EXPECT_EQ(RestoreObjects(text), expected);
+  EXPECT_EQ(log().Count("MQObj_GetName"), 200u * 199u);
+}
+
+// No name the host can give back is longer than 249 bytes: a longer line is
+// cut to that, and clashes with what the host keeps of names like it.
+TEST_F(Restore, LinesLongerThanANameAreCutBeforeTheirClashSearch) {
+  const std::string n300(300, 'n'), n249(249, 'n'), n248(248, 'n');
+  Objects({"a", "b"});
+  EXPECT_EQ(RestoreObjects(n300 + "\n" + n300 + "\n"), (std::vector<std::string>{n249, n248 + "1"}));
+  testhost::Document other;
+  Objects(other, {"t"});
+  Objects(other, {n249, n248 + "1"}, 0);
+  EXPECT_EQ(RestoreIn(other, n300 + "\n", false)[0], n248 + "2");
+  testhost::Document raised;
+  Objects(raised, {"t"});
+  Objects(raised, {n248 + "9"}, 0);
+  EXPECT_EQ(RestoreIn(raised, n248 + "9\n", false)[0], std::string(247, 'n') + "10");
 }
 
 TEST_F(Restore, AnOwnNameComesBackUnchanged) {

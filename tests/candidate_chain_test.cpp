@@ -1,0 +1,79 @@
+// The laid-out chain against the chain made one candidate at a time.
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "candidate_chain.h"
+#include "code_page_system.h"
+
+namespace {
+
+struct ChainCase {
+  const char* label;
+  std::string entry;
+  bool utf8;  // on a UTF-8 system, where characters have several bytes
+};
+
+std::ostream& operator<<(std::ostream& out, const ChainCase& c) { return out << c.label; }
+
+class Chain : public ::testing::TestWithParam<ChainCase> {};
+
+TEST_P(Chain, PlacesEveryCandidateAndNothingElse) {
+  std::optional<testsupport::Utf8System> utf8;
+  if (GetParam().utf8) utf8.emplace();
+  const NameEncoding encoding = NameEncoding::InForce();
+  constexpr size_t kLength = 1500;
+  CandidateChain chain;
+  chain.Start(GetParam().entry.data(), GetParam().entry.size(), kLength, encoding);
+
+  std::string candidate = GetParam().entry;
+  char written[kLongestName];
+  for (size_t position = 0; position < kLength; ++position) {
+    ASSERT_EQ(chain.PositionOf(candidate.data(), candidate.size()), position) << candidate;
+    ASSERT_EQ(std::string(written, chain.WriteCandidate(position, written)), candidate) << position;
+    // Near misses: a leading zero, a changed stem, a byte more.
+    if (!candidate.empty() && candidate.back() >= '0' && candidate.back() <= '9') {
+      std::string zero = candidate;
+      zero.insert(NumberStart(zero.data(), zero.size()), "0");
+      if (zero.size() <= kLongestName && position > 0) {
+        EXPECT_EQ(chain.PositionOf(zero.data(), zero.size()), CandidateChain::kNotOnChain) << zero;
+      }
+    }
+    std::string other = candidate + "x";
+    EXPECT_EQ(chain.PositionOf(other.data(), other.size()), CandidateChain::kNotOnChain) << other;
+    if (!candidate.empty() && candidate[0] != '#') {
+      other = "#" + candidate.substr(1);
+      EXPECT_EQ(chain.PositionOf(other.data(), other.size()), CandidateChain::kNotOnChain) << other;
+    }
+    candidate = NextCandidateName(candidate, encoding);
+  }
+  EXPECT_EQ(chain.PositionOf(candidate.data(), candidate.size()), CandidateChain::kNotOnChain) << "beyond the length";
+  EXPECT_TRUE(testsupport::RefusedCodePageCalls().empty());
+}
+
+const std::string a245(245, 'a'), a246(246, 'a'), y248(248, 'y');
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, Chain,
+    ::testing::Values(ChainCase{"Plain", "Box", false}, ChainCase{"LeadingZeros", "Box007", false},
+                      ChainCase{"Nine", "x9", false}, ChainCase{"Empty", "", false}, ChainCase{"Digits", "007", false},
+                      ChainCase{"DigitInside", "a1b", false},
+                      // Near the limit a raised number pushes whole characters out of the stem.
+                      ChainCase{"FullStem", y248, false}, ChainCase{"LongStem", a246 + "b98", false},
+                      // The cut lays bare a digit of the stem, which joins the number.
+                      ChainCase{"DigitLaidBare", a246 + "1b9", false},
+                      ChainCase{"DigitLaidBareUtf8", a245 + "1\xC3\xA9" "9", true},
+                      ChainCase{"MultibyteStem", std::string(80, 'x') + "\xE5\x90\x8D" + std::string(160, 'z') + "99", true},
+                      // 249 nines turn over to zeros and count on from there.
+                      ChainCase{"Odometer", std::string(249, '9'), false},
+                      ChainCase{"LongNumber", "n" + std::string(30, '8') + "95", false}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST(ChainNames, LongerThanANameAreNeverOnIt) {
+  CandidateChain chain;
+  chain.Start("x", 1, 10, NameEncoding::InForce());
+  const std::string long_name(250, 'x');
+  EXPECT_EQ(chain.PositionOf(long_name.data(), long_name.size()), CandidateChain::kNotOnChain);
+}
+
+}  // namespace

@@ -1,0 +1,46 @@
+#include "reference_restore.h"
+
+#include <algorithm>
+#include <ostream>
+
+#include "candidate_name.h"
+
+namespace testsupport {
+
+namespace {
+
+const char kTemporary[] = "  *TEMPORALYNAME_forTagkeeper";
+
+bool HeldByAnother(const NameModel& model, int own, const std::string& name) {
+  for (size_t i = 0; i < model.names.size(); ++i) {
+    if (static_cast<int>(i) != own && model.counted[i] && model.names[i] == name) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::ostream& operator<<(std::ostream& out, const Rename& rename) {
+  return out << rename.index << " -> \"" << rename.name << "\"";
+}
+
+std::vector<Rename> ReferenceRenames(NameModel& model, const TargetList& targets, const std::vector<std::string>& entries,
+                                     const NameEncoding& encoding) {
+  std::vector<Rename> renames;
+  const size_t pairs = std::min(targets.size(), entries.size());
+  for (size_t k = 0; k < pairs; ++k) {
+    if (entries[k].empty()) continue;
+    model.names[targets[k]] = kTemporary;
+    renames.push_back({targets[k], kTemporary});
+  }
+  for (size_t k = 0; k < pairs; ++k) {
+    if (entries[k].empty()) continue;
+    std::string candidate = entries[k];
+    while (HeldByAnother(model, targets[k], candidate)) candidate = NextCandidateName(candidate, encoding);
+    model.names[targets[k]] = candidate;
+    renames.push_back({targets[k], candidate});
+  }
+  return renames;
+}
+
+}  // namespace testsupport
