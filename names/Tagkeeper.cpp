@@ -1,19 +1,8 @@
 #include "Tagkeeper.h"
 
 #include "host_table.h"
+#include "menu_table.h"
 #include "plugin_object.h"
-
-namespace {
-
-const char* const kMenuStrings[] = {
-    "copy ObjectNames",
-    "restore ObjectNames",
-    "copy MaterialNames",
-    "restore MaterialNames",
-};
-constexpr unsigned kMenuCount = sizeof kMenuStrings / sizeof kMenuStrings[0];
-
-}  // namespace
 
 MQBasePlugin* GetPluginClass() {
   // Function-local static: built on the first call, destroyed when the library
@@ -31,20 +20,16 @@ const char* Tagkeeper::GetPlugInName() { return "Tagkeeper ver.1.1 (C) 2026 The 
 
 int Tagkeeper::GetPlugInType() { return kKindSelect; }
 
+// Indices are tested as unsigned numbers, so negative ones name no entry.
 const char* Tagkeeper::EnumString(int index) {
   const unsigned entry = static_cast<unsigned>(index);
-  return entry < kMenuCount ? kMenuStrings[entry] : nullptr;
+  return entry < kMenuSize ? kMenu[entry].text : nullptr;
 }
 
 BOOL Tagkeeper::Execute(int index, MQDocument document) {
   document_ = document;
+  const unsigned entry = static_cast<unsigned>(index);
   // Without a fully bound host table no host call may be made.
-  if (!host::IsBound()) return FALSE;
-  switch (static_cast<unsigned>(index)) {
-    case 0: return CopyObjectNames();
-    case 1: return RestoreObjectNames();
-    case 2: return CopyMaterialNames();
-    case 3: return RestoreMaterialNames();
-    default: return FALSE;
-  }
+  if (entry >= kMenuSize || !host::IsBound()) return FALSE;
+  return (this->*kMenu[entry].command)();
 }

@@ -6,12 +6,10 @@
 #include "MQStationPlugin.h"
 #include "event_dispatch.h"
 #include "host_table.h"
+#include "host_version.h"
 #include "plugin_object.h"
 
 namespace {
-
-constexpr DWORD kOldestHostVersion = 0x4403;
-constexpr DWORD kPluginInterfaceVersion = 0x0443;
 
 bool IsFileKind(int kind) { return kind == kKindImport || kind == kKindExport; }
 bool IsMenuKind(int kind) { return kind >= kKindCreate && kind <= kKindSelect; }

@@ -1,64 +1,36 @@
 #include "host_program.h"
 
+#include <windows.h>
+
+#include <cerrno>
 #include <clocale>
-#include <cstdlib>
-#include <fstream>
+#include <cstdio>
+#include <cstring>
+#include <algorithm>
 #include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "call_log.h"
+#include "command_line.h"
 #include "document.h"
 #include "host_clipboard.h"
 #include "host_table.h"
+#include "menu_table.h"
 #include "plugin_library.h"
 #include "scene_file.h"
 #include "scene_view.h"
 #include "target_list.h"
+#include "host_version.h"
 
 namespace testhost {
 
 namespace {
 
-constexpr DWORD kHostVersion = 0x4403;
 constexpr int kSelectionKind = 5;
 constexpr int kExitPlugin = 1;  // the plug-in could not be loaded or set up
 constexpr int kExitUsage = 2;   // bad command line, scene or file
-
-const char kUsage[] =
-    "usage: tagkeeper-host [--plugin PATH] [SCENE] [COMMAND ...]\n"
-    "\n"
-    "Loads the plug-in as the host does (version handshake, MQInit with this\n"
-    "program's path), opens SCENE and runs the commands in the order given.\n"
-    "Without commands it runs 'info' and 'show'.\n"
-    "\n"
-    "commands:\n"
-    "  info                   the plug-in's name, identifiers, kind and menu\n"
-    "  show                   the object tree and the materials, targets marked\n"
-    "  copy-objects           menu entry 0, \"copy ObjectNames\"\n"
-    "  restore-objects        menu entry 1, \"restore ObjectNames\"\n"
-    "  copy-materials         menu entry 2, \"copy MaterialNames\"\n"
-    "  restore-materials      menu entry 3, \"restore MaterialNames\"\n"
-    "  menu N                 menu entry N, whatever N is\n"
-    "  clip-from FILE         put FILE's text on the clipboard\n"
-    "  clip-to FILE           write the clipboard's text to FILE\n"
-    "  clip-show              print the clipboard's text, line by line\n"
-    "  clip-clear             empty the clipboard\n"
-    "  save                   save the scene over SCENE\n"
-    "  save-as FILE           save the scene to FILE\n"
-    "\n"
-    "options:\n"
-    "  --plugin PATH          the plug-in library (default: the one beside this program)\n"
-    "  --help                 this text\n"
-    "\n"
-    "examples:\n"
-    "  tagkeeper-host examples/swap.scene show copy-objects clip-to names.txt\n"
-    "  tagkeeper-host examples/swap.scene clip-from names.txt restore-objects show save\n"
-    "  tagkeeper-host --plugin ./Tagkeeper.dll examples/materials.scene menu 2 clip-show\n"
-    "\n"
-    "Exit status: 0 done, 1 the plug-in could not be loaded or set up,\n"
-    "2 a bad command line, scene file or file.\n";
 
 std::string DefaultPluginPath() {
   const std::string self = OwnExecutablePath();
@@ -71,34 +43,36 @@ std::string DefaultPluginPath() {
 #endif
 }
 
-bool ReadFile(const std::string& path, std::string& text) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  text = buffer.str();
-  return !in.bad();
+// The whole file, or false with the system's reason (a folder reads as none).
+bool ReadFile(const std::string& path, std::string& text, std::string& reason) {
+  FILE* in = std::fopen(path.c_str(), "rb");
+  if (in == nullptr) return reason = std::strerror(errno), false;
+  char buffer[65536];
+  size_t read;
+  while ((read = std::fread(buffer, 1, sizeof buffer, in)) > 0) text.append(buffer, read);
+  const bool failed = std::ferror(in) != 0;
+  if (failed) reason = std::strerror(errno);
+  std::fclose(in);
+  return !failed;
 }
 
 bool WriteFile(const std::string& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << text;
-  out.flush();
-  return static_cast<bool>(out);
+  FILE* out = std::fopen(path.c_str(), "wb");
+  if (out == nullptr) return false;
+  const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
+  return std::fclose(out) == 0 && written;
 }
 
-// The commands; the first four run the menu entries of their index.
-const char* const kCommands[] = {"copy-objects", "restore-objects", "copy-materials", "restore-materials",
-                                 "info",         "show",            "menu",           "clip-from",
-                                 "clip-to",      "clip-show",       "clip-clear",     "save",
-                                 "save-as"};
-constexpr int kMenuCommands = 4;
+// Lines as the plug-in's parse counts them: one per line feed, and a last
+// one without.
+size_t LineCount(const std::string& text) {
+  size_t lines = 0;
+  for (char c : text) lines += c == '\n';
+  return lines + (!text.empty() && text.back() != '\n');
+}
 
-bool IsCommand(const std::string& word) {
-  for (const char* command : kCommands) {
-    if (word == command) return true;
-  }
-  return false;
+std::string Counted(size_t count, const char* what) {
+  return std::to_string(count) + " " + what + (count == 1 ? "" : "s");
 }
 
 class HostProgram {
@@ -111,60 +85,55 @@ class HostProgram {
     return status;
   }
   int LoadPlugin();
-  int RunCommand(const std::vector<std::string>& args, size_t& next);
+  int RunCommand(const Command& command);
   void ShowInfo();
   void ShowDocument();
   void RunMenuEntry(int index);
   std::string ClipboardText(bool* present = nullptr);
 
-  std::string plugin_path_;
-  std::string scene_path_;
+  CommandLine line_;
   Document doc_;
+  SceneLayout layout_;
   PluginLibrary plugin_;
 };
 
 int HostProgram::Run(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
-  size_t next = 0;
-  plugin_path_ = DefaultPluginPath();
-  while (next < args.size() && args[next].rfind("--", 0) == 0) {
-    if (args[next] == "--help") {
-      std::cout << kUsage;
-      return 0;
-    }
-    if (args[next] == "--plugin" && next + 1 < args.size()) {
-      plugin_path_ = args[next + 1];
-      next += 2;
-      continue;
-    }
-    return Fail(kExitUsage, "unknown option " + args[next] + " (see --help)");
+  std::string error;
+  if (!ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), line_, error)) {
+    return Fail(kExitUsage, error + " (see --help)");
   }
-  if (next < args.size() && !IsCommand(args[next])) scene_path_ = args[next++];
-  if (!scene_path_.empty()) {
-    SceneError error;
-    if (!LoadScene(scene_path_, doc_, error)) return Fail(kExitUsage, error.ToString());
+  if (line_.help) {
+    std::cout << UsageText();
+    return 0;
+  }
+  if (line_.plugin_path.empty()) line_.plugin_path = DefaultPluginPath();
+  if (!line_.scene_path.empty()) {
+    SceneError scene_error;
+    std::vector<SceneError> warnings;
+    const bool loaded = LoadScene(line_.scene_path, doc_, layout_, warnings, scene_error);
+    for (const SceneError& warning : warnings) std::cerr << "tagkeeper-host: " << warning.ToString() << "\n";
+    if (!loaded) return Fail(kExitUsage, scene_error.ToString());
   }
 
   if (const int status = LoadPlugin()) return status;
 
-  if (next == args.size()) {
+  if (line_.commands.empty()) {
     ShowInfo();
     ShowDocument();
     return 0;
   }
-  while (next < args.size()) {
-    if (const int status = RunCommand(args, next)) return status;
+  for (const Command& command : line_.commands) {
+    if (const int status = RunCommand(command)) return status;
   }
   return 0;
 }
 
 int HostProgram::LoadPlugin() {
-  if (!plugin_.Load(plugin_path_)) return Fail(kExitPlugin, plugin_.error());
+  if (!plugin_.Load(line_.plugin_path)) return Fail(kExitPlugin, plugin_.error());
   const PluginExports& mq = plugin_.exports();
-  const DWORD answer = mq.MQCheckVersion(kHostVersion);
-  if (answer == 0) {
+  if (mq.MQCheckVersion(kOldestHostVersion) == 0) {
     std::ostringstream message;
-    message << "the plug-in refuses this host's version 0x" << std::hex << kHostVersion;
+    message << "the plug-in refuses this host's version 0x" << std::hex << kOldestHostVersion;
     return Fail(kExitPlugin, message.str());
   }
   const std::string self = OwnExecutablePath();
@@ -179,64 +148,48 @@ int HostProgram::LoadPlugin() {
   return 0;
 }
 
-int HostProgram::RunCommand(const std::vector<std::string>& args, size_t& next) {
-  const std::string command = args[next++];
-  const auto argument = [&](std::string& value) {
-    if (next >= args.size()) return false;
-    value = args[next++];
-    return true;
-  };
-  for (int index = 0; index < kMenuCommands; ++index) {
-    if (command == kCommands[index]) return RunMenuEntry(index), 0;
-  }
-  std::string value;
-  if (command == "info") return ShowInfo(), 0;
-  if (command == "show") return ShowDocument(), 0;
-  if (command == "menu") {
-    char* end = nullptr;
-    if (!argument(value)) return Fail(kExitUsage, "menu: expected a menu index");
-    const long long index = std::strtoll(value.c_str(), &end, 10);
-    if (*end != '\0' || value.empty() || index < -2147483647LL - 1 || index > 2147483647LL) {
-      return Fail(kExitUsage, "menu: expected a menu index, not " + value);
+int HostProgram::RunCommand(const Command& command) {
+  const std::string& file = command.argument;
+  switch (command.kind) {
+    case Command::Kind::Menu: RunMenuEntry(command.menu_index); return 0;
+    case Command::Kind::Info: ShowInfo(); return 0;
+    case Command::Kind::Show: ShowDocument(); return 0;
+    case Command::Kind::ClipFrom: {
+      std::string text, reason;
+      if (!ReadFile(file, text, reason)) return Fail(kExitUsage, "clip-from: cannot read " + file + ": " + reason);
+      const size_t nul = text.find('\0');
+      if (!PutClipboardText(text.substr(0, nul))) return Fail(kExitUsage, "clip-from: the clipboard is busy");
+      std::cout << "== clipboard: the text of " << file << "\n";
+      if (nul != std::string::npos) {
+        std::cout << "  " << file << " holds a NUL at byte " << nul << ": the clipboard's text ends there\n";
+      }
+      return 0;
     }
-    return RunMenuEntry(static_cast<int>(index)), 0;
+    case Command::Kind::ClipTo:
+      if (!WriteFile(file, ClipboardText())) return Fail(kExitUsage, "clip-to: cannot write " + file);
+      std::cout << "== clipboard text written to " << file << "\n";
+      return 0;
+    case Command::Kind::ClipShow: {
+      bool present = false;
+      const std::string text = ClipboardText(&present);
+      std::cout << "== clipboard\n";
+      ShowClipboardText(std::cout, text, present);
+      return 0;
+    }
+    case Command::Kind::ClipClear:
+      if (!ClearClipboard()) return Fail(kExitUsage, "clip-clear: the clipboard is busy");
+      std::cout << "== clipboard emptied\n";
+      return 0;
+    case Command::Kind::Save:
+    case Command::Kind::SaveAs: {
+      const std::string path = command.kind == Command::Kind::Save ? line_.scene_path : file;
+      SceneError error;
+      if (!SaveScene(path, doc_, layout_, error)) return Fail(kExitUsage, error.ToString());
+      std::cout << "== scene saved to " << path << "\n";
+      return 0;
+    }
   }
-  if (command == "clip-from") {
-    std::string text;
-    if (!argument(value)) return Fail(kExitUsage, "clip-from: expected a file name");
-    if (!ReadFile(value, text)) return Fail(kExitUsage, "clip-from: cannot read " + value);
-    if (!PutClipboardText(text.substr(0, text.find('\0')))) return Fail(kExitUsage, "clip-from: the clipboard is busy");
-    std::cout << "== clipboard: the text of " << value << "\n";
-    return 0;
-  }
-  if (command == "clip-to") {
-    if (!argument(value)) return Fail(kExitUsage, "clip-to: expected a file name");
-    if (!WriteFile(value, ClipboardText())) return Fail(kExitUsage, "clip-to: cannot write " + value);
-    std::cout << "== clipboard text written to " << value << "\n";
-    return 0;
-  }
-  if (command == "clip-show") {
-    bool present = false;
-    const std::string text = ClipboardText(&present);
-    std::cout << "== clipboard\n";
-    ShowClipboardText(std::cout, text, present);
-    return 0;
-  }
-  if (command == "clip-clear") {
-    if (!ClearClipboard()) return Fail(kExitUsage, "clip-clear: the clipboard is busy");
-    std::cout << "== clipboard emptied\n";
-    return 0;
-  }
-  if (command == "save" || command == "save-as") {
-    std::string path = scene_path_;
-    if (command == "save-as" && !argument(path)) return Fail(kExitUsage, "save-as: expected a file name");
-    if (path.empty()) return Fail(kExitUsage, "save: no scene file was given");
-    SceneError error;
-    if (!SaveScene(path, doc_, error)) return Fail(kExitUsage, error.ToString());
-    std::cout << "== scene saved to " << path << "\n";
-    return 0;
-  }
-  return Fail(kExitUsage, "unknown command " + command + " (see --help)");
+  return 0;
 }
 
 void HostProgram::ShowInfo() {
@@ -244,7 +197,7 @@ void HostProgram::ShowInfo() {
   DWORD product = 0, id = 0;
   mq.MQGetPlugInID(&product, &id);
   const char* name = mq.MQGetPlugInName();
-  std::cout << "plug-in: " << plugin_path_ << "\n"
+  std::cout << "plug-in: " << line_.plugin_path << "\n"
             << "  name: " << (name ? name : "(none)") << "\n"
             << std::hex << "  identifiers: product 0x" << product << ", plug-in 0x" << id << std::dec << "\n"
             << "  kind: " << mq.MQGetPlugInType() << " (selection)\n"
@@ -255,7 +208,7 @@ void HostProgram::ShowInfo() {
 }
 
 void HostProgram::ShowDocument() {
-  std::cout << "== scene " << (scene_path_.empty() ? "(empty)" : scene_path_) << "\n";
+  std::cout << "== scene " << (line_.scene_path.empty() ? "(empty)" : line_.scene_path) << "\n";
   ShowScene(std::cout, doc_, BuildObjectTargets(doc_.handle()), BuildMaterialTargets(doc_.handle()));
 }
 
@@ -265,6 +218,12 @@ void HostProgram::RunMenuEntry(int index) {
   const std::vector<std::string> objects = doc_.ObjectNames();
   const std::vector<std::string> materials = doc_.MaterialNames();
   const size_t unexpected = Log().unexpected().size();
+  // What a restore has to work with, to say when lines and targets differ.
+  const bool known = index >= 0 && static_cast<unsigned>(index) < kMenuSize;
+  const bool restores = known && !kMenu[index].copies;
+  const size_t lines = restores ? LineCount(ClipboardText()) : 0;
+  const size_t targets =
+      restores ? (kMenu[index].materials ? BuildMaterialTargets(doc_.handle()) : BuildObjectTargets(doc_.handle())).size() : 0;
 
   const BOOL result = mq.MQModifySelect(index, doc_.handle());
 
@@ -276,10 +235,15 @@ void HostProgram::RunMenuEntry(int index) {
     if (doc_.ObjectNames() != objects) ShowRenames(std::cout, "object", objects, doc_.ObjectNames());
     if (doc_.MaterialNames() != materials) ShowRenames(std::cout, "material", materials, doc_.MaterialNames());
   }
-  if (index == 0 || index == 2) {
-    bool present = false;
-    const std::string text = ClipboardText(&present);
-    std::cout << "  clipboard now: " << text.size() << " bytes\n";
+  if (restores && result && lines != targets) {
+    std::cout << "  " << Counted(lines, "line") << " for " << Counted(targets, "target") << ": "
+              << Counted(std::min(lines, targets), "line") << " used, "
+              << (lines > targets ? Counted(lines - targets, "line") + " left over"
+                                  : Counted(targets - lines, "target") + " kept their names")
+              << "\n";
+  }
+  if (known && kMenu[index].copies) {
+    std::cout << "  clipboard now: " << ClipboardText().size() << " bytes\n";
   }
   for (size_t i = unexpected; i < Log().unexpected().size(); ++i) {
     std::cout << "  warning: the plug-in called " << Log().unexpected()[i] << ", which this host does not serve\n";

@@ -1,5 +1,10 @@
 #include "plugin_library.h"
 
+#if !defined(_WIN32)
+#include <dlfcn.h>
+#include <sys/stat.h>
+#endif
+
 namespace testhost {
 
 namespace {
@@ -12,14 +17,50 @@ bool Find(HMODULE module, const char* name, Export& entry, std::string& error) {
   return entry != nullptr;
 }
 
+// What keeps path from being a library file at all, or null.
+const char* FileProblem(const std::string& path) {
+#if defined(_WIN32)
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return "no such file";
+  if (attributes & FILE_ATTRIBUTE_DIRECTORY) return "a folder, not a file";
+#else
+  struct stat info;
+  if (stat(path.c_str(), &info) != 0) return "no such file";
+  if (S_ISDIR(info.st_mode)) return "a folder, not a file";
+#endif
+  return nullptr;
+}
+
+// The system loader's reason for the last failed load.
+std::string LoaderReason() {
+#if defined(_WIN32)
+  char text[512] = "";
+  const DWORD error = GetLastError();
+  if (FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text, sizeof text,
+                     nullptr) == 0) {
+    return "error " + std::to_string(error);
+  }
+  std::string reason = text;
+  while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == '.')) reason.pop_back();
+  return reason;
+#else
+  const char* reason = dlerror();
+  return reason ? reason : "no reason given";
+#endif
+}
+
 }  // namespace
 
 bool PluginLibrary::Load(const std::string& path) {
   Unload();
   error_.clear();
+  if (const char* problem = FileProblem(path)) {
+    error_ = "cannot load " + path + ": " + problem;
+    return false;
+  }
   module_ = LoadLibraryA(path.c_str());
   if (module_ == nullptr) {
-    error_ = "cannot load " + path + ": not a loadable library";
+    error_ = "cannot load " + path + ": not a loadable library (" + LoaderReason() + ")";
     return false;
   }
   bool found = true;

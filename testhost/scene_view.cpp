@@ -35,6 +35,16 @@ std::string Marks(bool target, bool selected, bool folded, bool foreign) {
   return marks;
 }
 
+// Indentation by depth, bounded: depths are test input and may be huge.
+constexpr int kDeepestIndent = 32;
+
+std::string Indented(int depth) {
+  const int level = depth < 0 ? 0 : depth > kDeepestIndent ? kDeepestIndent : depth;
+  std::string indent(2 * static_cast<size_t>(level), ' ');
+  if (depth > kDeepestIndent) indent += "(depth " + std::to_string(depth) + ") ";
+  return indent;
+}
+
 std::string Index(int index) {
   std::string text = std::to_string(index);
   return std::string(text.size() < 4 ? 4 - text.size() : 0, ' ') + text;
@@ -54,7 +64,7 @@ void ShowScene(std::ostream& out, const Document& doc, const std::vector<int>& o
     }
     out << "  " << Marks(Contains(object_targets, index), object->selected != 0, object->folded != 0,
                          doc.is_foreign(index))
-        << Index(index) << "  " << std::string(2 * std::max(object->depth, 0), ' ') << Shown(object->name) << "\n";
+        << Index(index) << "  " << Indented(object->depth) << Shown(object->name) << "\n";
   }
   out << "materials (> target, S selected):\n";
   if (doc.material_count() == 0) out << "  (none)\n";

@@ -10,6 +10,9 @@ cp "$examples"/*.scene "$work"/
 cd "$work" || exit 1
 
 passed=0 failed=0
+pass() { passed=$((passed + 1)); }
+fail() { echo "FAILED $*"; failed=$((failed + 1)); }
+
 # Standard error goes through a file: under Wine a program whose standard
 # output and error are one pipe loses its clipboard text when it exits.
 run() {
@@ -19,41 +22,74 @@ run() {
   tr -d '\r' <"$work/stderr"
   return "$status"
 }
-check() {  # NAME EXPECTED_STATUS EXPECTED_TEXT -- ARGS...
+
+# Whether the lines of EXPECTED stand in OUTPUT whole, in order, one after
+# the other. An expected line ending in '*' matches any line that begins with
+# the rest (for the system's own words).
+contains_block() {  # OUTPUT EXPECTED
+  awk 'NR == FNR { want[n++] = $0; next }
+       { line[m++] = $0 }
+       function matches(have, wanted) {
+         if (wanted ~ /\*$/) return index(have, substr(wanted, 1, length(wanted) - 1)) == 1
+         return have == wanted
+       }
+       END {
+         for (i = 0; i + n <= m; i++) {
+           for (j = 0; j < n && matches(line[i + j], want[j]); j++) {}
+           if (j == n) exit 0
+         }
+         exit 1
+       }' <(printf '%s\n' "$2") <(printf '%s\n' "$1")
+}
+
+check() {  # NAME EXPECTED_STATUS EXPECTED_LINES -- ARGS...
   local name=$1 status=$2 expected=$3
   shift 4
   local output actual
   output=$(run "$@")
   actual=$?
-  if [ "$actual" -ne "$status" ] || ! grep -qF -- "$expected" <<<"$output"; then
-    echo "FAILED $name: status $actual (expected $status), output:"
+  if [ "$actual" -ne "$status" ] || ! contains_block "$output" "$expected"; then
+    fail "$name: status $actual (expected $status), output:"
     sed 's/^/    /' <<<"$output"
-    echo "  expected to find: $expected"
-    failed=$((failed + 1))
+    echo "  expected these lines, one after the other:"
+    sed 's/^/    /' <<<"$expected"
   else
-    passed=$((passed + 1))
+    pass
+  fi
+}
+same_bytes() {  # NAME FILE EXPECTED_TEXT (printf format)
+  if [ "$(od -An -tx1 "$2" | tr -d ' \n')" = "$(printf "$3" | od -An -tx1 | tr -d ' \n')" ]; then pass; else
+    fail "$1: $2 holds"; od -c "$2" | sed 's/^/    /'
   fi
 }
 
-# The demo scenes.
-check copy-folded-group 0 '  "Hand.R"  LF' -- robot.scene copy-objects clip-show
-check copy-skips-unselected 0 "$(printf '  "Hand.R"  LF\n  "Lamp"  LF')" -- robot.scene copy-objects clip-show
-check copy-materials-crlf 0 "$(printf '  "Metal"  CR LF\n  "Rubber"  CR LF')" -- robot.scene copy-materials clip-show
+# The demo scenes: whole blocks, so a name copied that should not be is seen.
+check copy-skips-unselected 0 "$(printf '== clipboard\n  "Body"  LF\n  "Arm.L"  LF\n  "Hand.L"  LF\n  "Arm.R"  LF\n  "Hand.R"  LF\n  "Lamp"  LF')" \
+  -- robot.scene copy-objects clip-show
+check copy-materials-crlf 0 "$(printf '== clipboard\n  "Metal"  CR LF\n  "Rubber"  CR LF')" -- robot.scene copy-materials clip-show
 printf 'Blue\nRed\nGreen\n' >rotated.txt
-check rotate 0 "$(printf '  object 0: "Red" -> "Blue"\n  object 1: "Green" -> "Red"\n  object 2: "Blue" -> "Green"')" \
-  -- swap.scene clip-from rotated.txt restore-objects
+check rotate 0 "$(printf '== menu 1 "restore ObjectNames": done\n  object 0: "Red" -> "Blue"\n  object 1: "Green" -> "Red"\n  object 2: "Blue" -> "Green"\n== scene swap.scene')" \
+  -- swap.scene clip-from rotated.txt restore-objects show
 printf 'Box\nWheel9\nBox\n' >clashing.txt
 check clash 0 "$(printf '  object 0: "first" -> "Box2"\n  object 1: "second" -> "Wheel10"\n  object 2: "third" -> "Box3"')" \
   -- clash.scene clip-from clashing.txt restore-objects
-check own-names 0 '  no names changed' -- swap.scene copy-objects restore-objects
-check no-entry 0 'menu 4 (no such entry): not run' -- swap.scene menu 4
+check own-names 0 "$(printf '== menu 1 "restore ObjectNames": done\n  no names changed')" -- swap.scene copy-objects restore-objects
+check no-entry 0 "$(printf '== menu 4 (no such entry): not run\n  no names changed')" -- swap.scene menu 4
 printf 'a\tb\n' >tab.txt
-check tab-becomes-blank 0 '"Red" -> "a b"' -- swap.scene clip-from tab.txt restore-objects
+check tab-becomes-blank 0 "$(printf '  object 0: "Red" -> "a b"\n  1 line for 3 targets: 1 line used, 2 targets kept their names')" \
+  -- swap.scene clip-from tab.txt restore-objects
+printf '1\n2\n3\n4\n5\n' >five.txt
+check more-lines-than-targets 0 "$(printf '  object 2: "Blue" -> "3"\n  5 lines for 3 targets: 3 lines used, 2 lines left over')" \
+  -- swap.scene clip-from five.txt restore-objects
+printf 'ab\0cd\n' >zero-byte.txt
+check clip-from-nul 0 "$(printf '== clipboard: the text of zero-byte.txt\n  zero-byte.txt holds a NUL at byte 2: the clipboard'"'"'s text ends there\n== clipboard\n  "ab"  (no line end)')" \
+  -- clip-from zero-byte.txt clip-show
 
 # Under Wine the clipboard is the desktop's: a later run finds what an
-# earlier one copied.
+# earlier one copied, also some seconds later.
 if [ -n "$emulator" ]; then
   run robot.scene copy-objects >/dev/null
+  sleep 6
   check shared-clipboard 0 '  object 0: "Red" -> "Body"' -- swap.scene restore-objects
 fi
 
@@ -66,9 +102,7 @@ if [ -n "$emulator" ]; then
     local name=$1 count=$2 actual
     shift 2
     actual=$(oks "$@")
-    if [ "$actual" = "$count" ]; then passed=$((passed + 1)); else
-      echo "FAILED $name: $actual debug strings \"ok\", expected $count"; failed=$((failed + 1))
-    fi
+    if [ "$actual" = "$count" ]; then pass; else fail "$name: $actual debug strings \"ok\", expected $count"; fi
   }
   expect_oks ok-after-copy 1 robot.scene copy-objects
   expect_oks ok-after-read 1 robot.scene restore-objects
@@ -77,48 +111,88 @@ fi
 
 # The clipboard text written to a file is byte for byte the copied text.
 run robot.scene copy-objects clip-to names.txt >/dev/null
-if [ "$(od -An -tx1 names.txt | tr -d ' \n')" = "$(printf 'Body\nArm.L\nHand.L\nArm.R\nHand.R\nLamp\n' | od -An -tx1 | tr -d ' \n')" ]; then
-  passed=$((passed + 1))
-else
-  echo "FAILED clip-to: names.txt holds"; od -c names.txt; failed=$((failed + 1))
-fi
+same_bytes clip-to names.txt 'Body\nArm.L\nHand.L\nArm.R\nHand.R\nLamp\n'
 
-# Saving and loading again gives the same document.
-printf 'object 0 sf A b\nno-object\nobject 1 x  foreign \nobject -2 - \nmaterial s M\nno-material\nmaterial - \n' >odd.scene
+# Saving and loading again gives the same document, comments and blank lines
+# where they stood, objects and materials in the order of their lines.
+printf '# odd\nobject 0 sf A b\n\nno-object\nmaterial s M\n  \nobject 1 x  foreign \nobject -2 - \nno-material\nmaterial - \n' >odd.scene
 run odd.scene save-as saved.scene >/dev/null
 run saved.scene save-as again.scene >/dev/null
-if cmp -s odd.scene saved.scene && cmp -s saved.scene again.scene; then
-  passed=$((passed + 1))
-else
-  echo "FAILED save-reload: the saved scenes differ"; diff odd.scene saved.scene; failed=$((failed + 1))
+if cmp -s odd.scene saved.scene && cmp -s saved.scene again.scene; then pass; else
+  fail "save-reload: the saved scenes differ"; diff odd.scene saved.scene
 fi
 printf 'Z\n' >z.txt
 run swap.scene clip-from z.txt restore-objects save >/dev/null
-check save-over 0 '"Z"' -- swap.scene show
+check save-over 0 '  > S..   0  "Z"' -- swap.scene show
+same_bytes comments-kept swap.scene '# Three selected objects whose names can be swapped or rotated: every target\n# first takes a temporary name, so no old name blocks a new one.\nobject 0 s Z\nobject 0 s Green\nobject 0 s Blue\nobject 0 - Camera\n'
+
+# Scenes written by Windows editors: CR LF line ends, kept on save.
+printf 'object 0 s Red\r\nno-object\r\n# c\r\nobject 0 s Green\r\nmaterial s M\r\n' >crlf.scene
+check crlf-names 0 "$(printf '  > S..   0  "Red"\n           1  (no object)\n  > S..   2  "Green"')" -- crlf.scene show
+run crlf.scene clip-from z.txt restore-objects save >/dev/null
+same_bytes crlf-save crlf.scene 'object 0 s Z\r\nno-object\r\n# c\r\nobject 0 s Green\r\nmaterial s M\r\n'
+
+# A name longer than the host keeps is cut, with a warning; depths of any size
+# show with a bounded indentation.
+printf 'object 0 s %0300d\nobject 2147483647 - Big\nobject 1073741823 - Deep\nobject -5 - Negative\n' 7 >odd-sizes.scene
+check long-name-and-depths 0 "$(printf 'tagkeeper-host: odd-sizes.scene:1: warning: name cut to 249 bytes, the longest the host keeps*')" \
+  -- odd-sizes.scene show
+check huge-depths 0 "$(printf '  > S..   0  "%0249d"\n    ...   1  %64s(depth 2147483647) "Big"\n    ...   2  %64s(depth 1073741823) "Deep"\n    ...   3  "Negative"' 0 '' '')" \
+  -- odd-sizes.scene show
+
+# Saving keeps the file what it was beyond its text (the native build: file
+# modes and links are the host system's).
+if [ -z "$emulator" ]; then
+  cp swap.scene private.scene && chmod 600 private.scene
+  run private.scene clip-from z.txt restore-objects save >/dev/null
+  [ "$(stat -c %a private.scene)" = 600 ] && pass || fail "save-keeps-mode: $(stat -c %a private.scene)"
+  cp swap.scene real.scene && ln -s real.scene link.scene
+  run link.scene clip-from z.txt restore-objects save >/dev/null
+  [ -L link.scene ] && grep -q '^object 0 s Z$' real.scene && pass || fail "save-through-link"
+  printf 'not a scene\n' >swap.scene.saving
+  run swap.scene save >/dev/null
+  grep -qx 'not a scene' swap.scene.saving && pass || fail "save-temporary-name: swap.scene.saving was overwritten"
+fi
 
 # Malformed scene files: file, line and what was expected; exit status 2.
 malformed() {  # NAME CONTENT EXPECTED_MESSAGE
   printf "$2" >"$1.scene"
   cp "$1.scene" "$1.orig"
-  check "malformed-$1" 2 "$1.scene:$3" -- "$1.scene" save
-  cmp -s "$1.scene" "$1.orig" || { echo "FAILED malformed-$1: the file was changed"; failed=$((failed + 1)); }
+  check "malformed-$1" 2 "tagkeeper-host: $1.scene:$3" -- "$1.scene" save
+  cmp -s "$1.scene" "$1.orig" || fail "malformed-$1: the file was changed"
 }
 malformed keyword 'object 0 s A\nobjet 0 s B\n' "2: expected 'object', 'material', 'no-object', 'no-material' or a comment"
-malformed depth '# c\nobject x s A\n' '2: expected a depth (a whole number)'
-malformed flags 'object 0 q A\n' "1: expected flags after the depth"
-malformed material-flags 'material f M\n' "1: expected flags after 'material'"
-malformed no-flags 'object 0\n' '1: expected flags after the depth'
+malformed depth '# c\nobject x s A\n' '2: expected a depth (a whole number) after '"'"'object'"'"
+malformed flags 'object 0 q A\n' "1: expected flags after the depth: '-' or letters of 's', 'f', 'x'"
+malformed material-flags 'material f M\n' "1: expected flags after 'material': '-' or 's'"
+malformed no-flags 'object 0\n' "1: expected flags after the depth: '-' or letters of 's', 'f', 'x'"
 malformed absent-extra 'no-object 3\n' "1: expected nothing after 'no-object'"
 malformed zero-byte 'object 0 s A\0B\n' '1: expected a line without NUL bytes'
-check missing-scene 2 'cannot open the scene file' -- nothing.scene show
+check missing-scene 2 'tagkeeper-host: nothing.scene: cannot open the scene file' -- nothing.scene show
+
+# The whole command line is checked before any command runs.
+cp swap.scene before.scene
+check bad-command-line 2 'tagkeeper-host: unknown command clip-form (see --help)' \
+  -- swap.scene clip-from rotated.txt restore-objects save clip-form x
+cmp -s swap.scene before.scene && pass || fail "bad-command-line: the scene was saved"
+check bad-menu-index 2 'tagkeeper-host: menu: expected a menu index, not x (see --help)' -- swap.scene show menu x
+check plugin-without-path 2 'tagkeeper-host: option --plugin needs a path (see --help)' -- swap.scene --plugin
+mkdir -p folder
+check clip-from-folder 2 'tagkeeper-host: clip-from: cannot read folder: *' -- clip-from folder
 
 # Plug-ins that cannot serve.
 echo "not a library" >text.dll
-check not-a-library 1 'not a loadable library' -- --plugin ./text.dll swap.scene show
-check not-a-plugin 1 'is not a plug-in: the library does not export MQCheckVersion' -- --plugin "$other_library" swap.scene
-check refused 1 "refuses this host's version 0x4403" -- --plugin "$refusing" swap.scene
-check usage 2 'unknown command' -- swap.scene fly
-check help 0 'usage: tagkeeper-host' -- --help
+check not-a-library 1 'tagkeeper-host: cannot load ./text.dll: not a loadable library (*' -- --plugin ./text.dll swap.scene show
+check missing-plugin 1 'tagkeeper-host: cannot load ./missing.dll: no such file' -- --plugin ./missing.dll swap.scene
+check folder-plugin 1 'tagkeeper-host: cannot load folder: a folder, not a file' -- --plugin folder swap.scene
+check not-a-plugin 1 "tagkeeper-host: $other_library is not a plug-in: the library does not export MQCheckVersion" \
+  -- --plugin "$other_library" swap.scene
+check refused 1 "tagkeeper-host: the plug-in refuses this host's version 0x4403" -- --plugin "$refusing" swap.scene
+check usage 2 'tagkeeper-host: unknown command fly (see --help)' -- swap.scene fly
+check help-after-scene 0 'usage: tagkeeper-host [--plugin PATH] [SCENE] [COMMAND ...]' -- swap.scene --help
+for scene in $(run --help | grep -o 'examples/[a-z]*\.scene'); do
+  [ -f "$examples/../$scene" ] && pass || fail "help names $scene, which does not exist"
+done
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

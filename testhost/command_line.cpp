@@ -1,0 +1,131 @@
+#include "command_line.h"
+
+#include <cstdlib>
+
+#include "menu_table.h"
+
+namespace testhost {
+
+namespace {
+
+struct Verb {
+  const char* name;
+  Command::Kind kind;
+  const char* argument;  // what the command takes, or null
+  const char* help;
+};
+
+// The commands besides the menu entries, whose names come from the menu.
+const Verb kVerbs[] = {
+    {"info", Command::Kind::Info, nullptr, "the plug-in's name, identifiers, kind and menu"},
+    {"show", Command::Kind::Show, nullptr, "the object tree and the materials, targets marked"},
+    {"menu", Command::Kind::Menu, "N", "menu entry N, whatever N is"},
+    {"clip-from", Command::Kind::ClipFrom, "FILE", "put FILE's text on the clipboard"},
+    {"clip-to", Command::Kind::ClipTo, "FILE", "write the clipboard's text to FILE"},
+    {"clip-show", Command::Kind::ClipShow, nullptr, "print the clipboard's text, line by line"},
+    {"clip-clear", Command::Kind::ClipClear, nullptr, "empty the clipboard"},
+    {"save", Command::Kind::Save, nullptr, "save the scene over SCENE"},
+    {"save-as", Command::Kind::SaveAs, "FILE", "save the scene to FILE"},
+};
+
+int MenuIndexOf(const std::string& word) {
+  for (unsigned index = 0; index < kMenuSize; ++index) {
+    if (word == kMenu[index].verb) return static_cast<int>(index);
+  }
+  return -1;
+}
+
+const Verb* VerbOf(const std::string& word) {
+  for (const Verb& verb : kVerbs) {
+    if (word == verb.name) return &verb;
+  }
+  return nullptr;
+}
+
+bool ParseIndex(const std::string& text, int& index) {
+  char* end = nullptr;
+  const long long value = std::strtoll(text.c_str(), &end, 10);
+  if (text.empty() || *end != '\0' || value < -2147483647LL - 1 || value > 2147483647LL) return false;
+  index = static_cast<int>(value);
+  return true;
+}
+
+}  // namespace
+
+bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& line, std::string& error) {
+  for (size_t next = 0; next < args.size();) {
+    const std::string& word = args[next++];
+    if (word == "--help") {
+      line.help = true;
+    } else if (word == "--plugin") {
+      if (next == args.size()) return error = "option --plugin needs a path", false;
+      line.plugin_path = args[next++];
+    } else if (word.rfind("--", 0) == 0) {
+      return error = "unknown option " + word, false;
+    } else if (const int index = MenuIndexOf(word); index >= 0) {
+      line.commands.push_back({Command::Kind::Menu, index, ""});
+    } else if (const Verb* verb = VerbOf(word)) {
+      Command command{verb->kind, 0, ""};
+      if (verb->argument) {
+        if (next == args.size()) {
+          return error = word + (verb->kind == Command::Kind::Menu ? ": expected a menu index" : ": expected a file name"),
+                 false;
+        }
+        command.argument = args[next++];
+        if (verb->kind == Command::Kind::Menu && !ParseIndex(command.argument, command.menu_index)) {
+          return error = "menu: expected a menu index, not " + command.argument, false;
+        }
+      }
+      line.commands.push_back(command);
+    } else if (line.scene_path.empty() && line.commands.empty()) {
+      line.scene_path = word;
+    } else {
+      return error = "unknown command " + word, false;
+    }
+  }
+  for (const Command& command : line.commands) {
+    if (command.kind == Command::Kind::Save && line.scene_path.empty()) {
+      return error = "save: no scene file was given", false;
+    }
+  }
+  return true;
+}
+
+std::string UsageText() {
+  std::string text =
+      "usage: tagkeeper-host [--plugin PATH] [SCENE] [COMMAND ...]\n"
+      "\n"
+      "Loads the plug-in as the host does (version handshake, MQInit with this\n"
+      "program's path), opens SCENE and runs the commands in the order given.\n"
+      "The whole command line is checked before any command runs. Without\n"
+      "commands it runs 'info' and 'show'.\n"
+      "\n"
+      "commands:\n";
+  const auto row = [&](const std::string& left, const std::string& right) {
+    text += "  " + left + std::string(left.size() < 23 ? 23 - left.size() : 1, ' ') + right + "\n";
+  };
+  for (const Verb& verb : kVerbs) {
+    row(std::string(verb.name) + (verb.argument ? std::string(" ") + verb.argument : ""), verb.help);
+    if (verb.kind == Command::Kind::Show) {
+      for (unsigned index = 0; index < kMenuSize; ++index) {
+        row(kMenu[index].verb, "menu entry " + std::to_string(index) + ", \"" + kMenu[index].text + "\"");
+      }
+    }
+  }
+  text +=
+      "\n"
+      "options:\n"
+      "  --plugin PATH          the plug-in library (default: the one beside this program)\n"
+      "  --help                 this text\n"
+      "\n"
+      "examples:\n"
+      "  tagkeeper-host examples/swap.scene show copy-objects clip-to names.txt\n"
+      "  tagkeeper-host examples/swap.scene clip-from names.txt restore-objects show save\n"
+      "  tagkeeper-host --plugin ./Tagkeeper.dll examples/robot.scene copy-materials clip-show\n"
+      "\n"
+      "Exit status: 0 done, 1 the plug-in could not be loaded or set up,\n"
+      "2 a bad command line, scene file or file.\n";
+  return text;
+}
+
+}  // namespace testhost
