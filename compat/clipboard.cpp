@@ -19,13 +19,17 @@ BOOL OpenClipboard(HWND) {
 
 BOOL CloseClipboard() {
   if (!OpenedByThisThread()) return FALSE;
+  for (auto& format : State().formats) compat::ExpectUnlocked(format.second, "on the clipboard when it closed");
   State().open = false;
   return TRUE;
 }
 
 BOOL EmptyClipboard() {
   if (!OpenedByThisThread()) return FALSE;
-  for (auto& format : State().formats) compat::FreeBlock(format.second);
+  for (auto& format : State().formats) {
+    compat::ExpectUnlocked(format.second, "on the clipboard when it was emptied");
+    compat::FreeBlock(format.second);
+  }
   State().formats.clear();
   return TRUE;
 }
@@ -40,6 +44,7 @@ HANDLE SetClipboardData(UINT format, HANDLE handle) {
   compat::GlobalBlock* block = compat::BlockOf(handle);
   if (!OpenedByThisThread() || block == nullptr) return nullptr;
   if (State().TakeFailure(compat::Failure::SetClipboardData)) return nullptr;
+  compat::ExpectUnlocked(block, "when handed to the clipboard");
   compat::GlobalBlock*& slot = State().formats[format];
   if (slot != nullptr && slot != block) compat::FreeBlock(slot);
   slot = block;

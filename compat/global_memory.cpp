@@ -10,6 +10,10 @@ GlobalBlock* BlockOf(HGLOBAL handle) {
   return State().blocks.count(block) ? block : nullptr;
 }
 
+void ExpectUnlocked(const GlobalBlock* block, const char* when) {
+  if (block->locks != 0) State().lock_breaches.push_back(std::string("a block locked ") + when);
+}
+
 void FreeBlock(GlobalBlock* block) {
   State().blocks.erase(block);
   std::free(block->data);
@@ -53,6 +57,7 @@ SIZE_T GlobalSize(HGLOBAL handle) {
 HGLOBAL GlobalFree(HGLOBAL handle) {
   compat::GlobalBlock* block = BlockOf(handle);
   if (block == nullptr) return handle;
+  compat::ExpectUnlocked(block, "when freed");
   compat::FreeBlock(block);
   return nullptr;
 }

@@ -29,6 +29,7 @@ void ResetAll() {
   state.failures.clear();
   state.debug_strings.clear();
   state.refused_calls.clear();
+  state.lock_breaches.clear();
   state.ansi_code_page = kDefaultAnsiCodePage;
 }
 
@@ -45,5 +46,7 @@ void ForgetRefusedCalls() { State().refused_calls.clear(); }
 std::vector<std::wstring> DebugStrings() { return State().debug_strings; }
 
 size_t LiveGlobalBlocks() { return State().blocks.size(); }
+
+std::vector<std::string> LockBreaches() { return State().lock_breaches; }
 
 }  // namespace compat

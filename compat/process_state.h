@@ -32,6 +32,9 @@ struct ProcessState {
 
   // Global memory.
   std::unordered_set<GlobalBlock*> blocks;
+  // Every block found still locked where Windows expects it unlocked: freed,
+  // handed to the clipboard, or on the clipboard when it is closed.
+  std::vector<std::string> lock_breaches;
 
   // Code pages.
   UINT ansi_code_page = kDefaultAnsiCodePage;
@@ -49,6 +52,8 @@ ProcessState& State();
 
 // The live block behind a handle, or null for anything else.
 GlobalBlock* BlockOf(HGLOBAL handle);
+// Records a breach when block is still locked at the moment named by when.
+void ExpectUnlocked(const GlobalBlock* block, const char* when);
 void FreeBlock(GlobalBlock* block);
 
 }  // namespace compat

@@ -1,8 +1,21 @@
 #include "Tagkeeper.h"
 
 #include "host_table.h"
-#include "menu_table.h"
+#include "tagkeeper_version.h"
 #include "plugin_object.h"
+
+namespace {
+
+struct MenuEntry {
+  const char* text;
+  bool (Tagkeeper::*command)();
+};
+
+#define TK_MENU_ENTRY(text, command, ...) {text, &Tagkeeper::command},
+constexpr MenuEntry kMenu[] = {TK_MENU_ENTRIES(TK_MENU_ENTRY)};
+#undef TK_MENU_ENTRY
+
+}  // namespace
 
 MQBasePlugin* GetPluginClass() {
   // Function-local static: built on the first call, destroyed when the library
@@ -16,7 +29,9 @@ void Tagkeeper::GetPlugInID(DWORD* product, DWORD* id) {
   if (id) *id = kPluginID;
 }
 
-const char* Tagkeeper::GetPlugInName() { return "Tagkeeper ver.1.1 (C) 2026 The Tagkeeper developers"; }
+const char* Tagkeeper::GetPlugInName() {
+  return "Tagkeeper ver." TK_VERSION_TEXT " (C) 2026 The Tagkeeper developers";
+}
 
 int Tagkeeper::GetPlugInType() { return kKindSelect; }
 

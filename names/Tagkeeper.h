@@ -3,6 +3,7 @@
 // the names of the selected objects or materials to the clipboard and restore
 // them from it.
 #include "MQMenuBasePlugin.h"
+#include "menu_list.h"
 
 class Tagkeeper : public MQSelectPlugin {
  public:
@@ -18,11 +19,10 @@ class Tagkeeper : public MQSelectPlugin {
   // The document of the command being run, or of the last one.
   MQDocument current_document() const { return document_; }
 
-  // The four commands. Each returns true on every path.
-  bool CopyObjectNames();
-  bool RestoreObjectNames();
-  bool CopyMaterialNames();
-  bool RestoreMaterialNames();
+  // The commands of the menu. Each returns true on every path.
+#define TK_DECLARE_COMMAND(text, command, ...) bool command();
+  TK_MENU_ENTRIES(TK_DECLARE_COMMAND)
+#undef TK_DECLARE_COMMAND
 
  private:
   MQDocument document_ = nullptr;

@@ -39,6 +39,24 @@ class ClipboardBlock {
   bool filled_ = false;
 };
 
+// A clipboard block locked for reading, unlocked again on every path: the
+// copy into the text may throw when memory runs out.
+class LockedBlock {
+ public:
+  explicit LockedBlock(HANDLE handle) : handle_(handle), data_(static_cast<const char*>(GlobalLock(handle))) {}
+  ~LockedBlock() {
+    if (data_ != nullptr) GlobalUnlock(handle_);
+  }
+  LockedBlock(const LockedBlock&) = delete;
+  LockedBlock& operator=(const LockedBlock&) = delete;
+
+  const char* data() const { return data_; }
+
+ private:
+  HANDLE handle_;
+  const char* data_;
+};
+
 // Holds the clipboard open for one operation. Closes only what it opened:
 // closing a clipboard opened by someone else would close the host's own.
 class OpenedClipboard {
@@ -75,12 +93,11 @@ bool ReadClipboardText(std::string& text) {
   HANDLE handle = GetClipboardData(CF_TEXT);
   if (handle == nullptr) return true;
   OutputDebugStringW(L"ok");
-  const char* data = static_cast<const char*>(GlobalLock(handle));
-  if (data == nullptr) return true;
+  const LockedBlock block(handle);
+  if (block.data() == nullptr) return true;
   // A block from another program need not end in a NUL.
   const size_t size = GlobalSize(handle);
-  const void* nul = std::memchr(data, '\0', size);
-  text.assign(data, nul ? static_cast<const char*>(nul) - data : size);
-  GlobalUnlock(handle);
+  const void* nul = std::memchr(block.data(), '\0', size);
+  text.assign(block.data(), nul ? static_cast<const char*>(nul) - block.data() : size);
   return true;
 }

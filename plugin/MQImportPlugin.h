@@ -1,11 +1,7 @@
 #pragma once
 // The file kinds' import plug-in.
-#include <cstdint>
-
 #include "MQBasePlugin.h"
-
-// The file operation's arguments are the host's; they are passed on unchanged.
-typedef intptr_t MQFileArgument;
+#include "export_list.h"
 
 class MQImportPlugin : public MQBasePlugin {
  public:

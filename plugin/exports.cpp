@@ -5,6 +5,7 @@
 #include "MQMenuBasePlugin.h"
 #include "MQStationPlugin.h"
 #include "event_dispatch.h"
+#include "export_list.h"
 #include "host_table.h"
 #include "host_version.h"
 #include "plugin_object.h"
@@ -123,11 +124,8 @@ MQ_EXPORT int MQ_CALL MQOnEvent(MQDocument doc, int event_type, void* option) no
   }
 }
 
-#if !defined(_WIN32)
-// Natively the extra export names are aliases; on Windows the module-definition
-// file gives them.
-MQ_EXPORT BOOL MQ_CALL MQExportFile(MQFileArgument, MQFileArgument, MQFileArgument) noexcept
-    __attribute__((alias("MQImportFile")));
-MQ_EXPORT BOOL MQ_CALL MQModifyObject(int, MQDocument) noexcept __attribute__((alias("MQCreate")));
-MQ_EXPORT BOOL MQ_CALL MQModifySelect(int, MQDocument) noexcept __attribute__((alias("MQCreate")));
-#endif
+// A shared export's other names are aliases of its function (on Windows the
+// module-definition file exports them as such).
+#define TK_NO_EXPORT(...)
+#define TK_DEFINE_ALIAS(name, function) MQ_EXPORT decltype(function) name __attribute__((alias(#function)));
+TK_PLUGIN_EXPORTS(TK_NO_EXPORT, TK_DEFINE_ALIAS)

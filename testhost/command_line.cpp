@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "menu_table.h"
+#include "menu_list.h"
 
 namespace testhost {
 
@@ -14,6 +14,14 @@ struct Verb {
   const char* argument;  // what the command takes, or null
   const char* help;
 };
+
+struct MenuVerb {
+  const char* verb;
+  const char* text;
+};
+#define TK_MENU_VERB(text, command, verb, ...) {verb, text},
+constexpr MenuVerb kMenuVerbs[] = {TK_MENU_ENTRIES(TK_MENU_VERB)};
+#undef TK_MENU_VERB
 
 // The commands besides the menu entries, whose names come from the menu.
 const Verb kVerbs[] = {
@@ -30,7 +38,7 @@ const Verb kVerbs[] = {
 
 int MenuIndexOf(const std::string& word) {
   for (unsigned index = 0; index < kMenuSize; ++index) {
-    if (word == kMenu[index].verb) return static_cast<int>(index);
+    if (word == kMenuVerbs[index].verb) return static_cast<int>(index);
   }
   return -1;
 }
@@ -108,7 +116,7 @@ std::string UsageText() {
     row(std::string(verb.name) + (verb.argument ? std::string(" ") + verb.argument : ""), verb.help);
     if (verb.kind == Command::Kind::Show) {
       for (unsigned index = 0; index < kMenuSize; ++index) {
-        row(kMenu[index].verb, "menu entry " + std::to_string(index) + ", \"" + kMenu[index].text + "\"");
+        row(kMenuVerbs[index].verb, "menu entry " + std::to_string(index) + ", \"" + kMenuVerbs[index].text + "\"");
       }
     }
   }

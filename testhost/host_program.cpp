@@ -17,7 +17,7 @@
 #include "document.h"
 #include "host_clipboard.h"
 #include "host_table.h"
-#include "menu_table.h"
+#include "menu_list.h"
 #include "plugin_library.h"
 #include "scene_file.h"
 #include "scene_view.h"
@@ -29,6 +29,15 @@ namespace testhost {
 namespace {
 
 constexpr int kSelectionKind = 5;
+
+// What the program tells of each menu entry's run.
+struct MenuKind {
+  bool copies;
+  bool materials;
+};
+#define TK_MENU_KIND(text, command, verb, copies, materials) {copies, materials},
+constexpr MenuKind kMenuKinds[] = {TK_MENU_ENTRIES(TK_MENU_KIND)};
+#undef TK_MENU_KIND
 constexpr int kExitPlugin = 1;  // the plug-in could not be loaded or set up
 constexpr int kExitUsage = 2;   // bad command line, scene or file
 
@@ -220,10 +229,10 @@ void HostProgram::RunMenuEntry(int index) {
   const size_t unexpected = Log().unexpected().size();
   // What a restore has to work with, to say when lines and targets differ.
   const bool known = index >= 0 && static_cast<unsigned>(index) < kMenuSize;
-  const bool restores = known && !kMenu[index].copies;
+  const bool restores = known && !kMenuKinds[index].copies;
   const size_t lines = restores ? LineCount(ClipboardText()) : 0;
   const size_t targets =
-      restores ? (kMenu[index].materials ? BuildMaterialTargets(doc_.handle()) : BuildObjectTargets(doc_.handle())).size() : 0;
+      restores ? (kMenuKinds[index].materials ? BuildMaterialTargets(doc_.handle()) : BuildObjectTargets(doc_.handle())).size() : 0;
 
   const BOOL result = mq.MQModifySelect(index, doc_.handle());
 
@@ -242,7 +251,7 @@ void HostProgram::RunMenuEntry(int index) {
                                   : Counted(targets - lines, "target") + " kept their names")
               << "\n";
   }
-  if (known && kMenu[index].copies) {
+  if (known && kMenuKinds[index].copies) {
     std::cout << "  clipboard now: " << ClipboardText().size() << " bytes\n";
   }
   for (size_t i = unexpected; i < Log().unexpected().size(); ++i) {

@@ -17,7 +17,8 @@ bool Find(HMODULE module, const char* name, Export& entry, std::string& error) {
   return entry != nullptr;
 }
 
-// What keeps path from being a library file at all, or null.
+// What keeps path from being a library file at all, or null. (A bare name
+// the loader found elsewhere need not be in the working folder.)
 const char* FileProblem(const std::string& path) {
 #if defined(_WIN32)
   const DWORD attributes = GetFileAttributesA(path.c_str());
@@ -54,31 +55,16 @@ std::string LoaderReason() {
 bool PluginLibrary::Load(const std::string& path) {
   Unload();
   error_.clear();
-  if (const char* problem = FileProblem(path)) {
-    error_ = "cannot load " + path + ": " + problem;
-    return false;
-  }
   module_ = LoadLibraryA(path.c_str());
   if (module_ == nullptr) {
-    error_ = "cannot load " + path + ": not a loadable library (" + LoaderReason() + ")";
+    const std::string reason = LoaderReason();
+    const char* problem = FileProblem(path);
+    error_ = "cannot load " + path + ": " + (problem ? problem : "not a loadable library (" + reason + ")");
     return false;
   }
   bool found = true;
-#define TK_FIND_EXPORT(name) found &= Find(module_, #name, exports_.name, error_);
-  TK_FIND_EXPORT(MQCheckVersion)
-  TK_FIND_EXPORT(MQInit)
-  TK_FIND_EXPORT(MQGetPlugInID)
-  TK_FIND_EXPORT(MQGetPlugInName)
-  TK_FIND_EXPORT(MQGetPlugInType)
-  TK_FIND_EXPORT(MQEnumString)
-  TK_FIND_EXPORT(MQEnumFileType)
-  TK_FIND_EXPORT(MQEnumFileExt)
-  TK_FIND_EXPORT(MQImportFile)
-  TK_FIND_EXPORT(MQExportFile)
-  TK_FIND_EXPORT(MQCreate)
-  TK_FIND_EXPORT(MQModifyObject)
-  TK_FIND_EXPORT(MQModifySelect)
-  TK_FIND_EXPORT(MQOnEvent)
+#define TK_FIND_EXPORT(name, ...) found &= Find(module_, #name, exports_.name, error_);
+  TK_PLUGIN_EXPORTS(TK_FIND_EXPORT, TK_FIND_EXPORT)
 #undef TK_FIND_EXPORT
   if (!found) {
     error_ = path + " is not a plug-in: " + error_;

@@ -5,25 +5,17 @@
 
 #include <string>
 
-#include "host_types.h"
+#include "export_list.h"
 
 namespace testhost {
 
+// The exports, looked up by name; a shared one under each of its names.
 struct PluginExports {
-  DWORD(MQ_CALL* MQCheckVersion)(DWORD);
-  BOOL(MQ_CALL* MQInit)(const char*);
-  void(MQ_CALL* MQGetPlugInID)(DWORD*, DWORD*);
-  const char*(MQ_CALL* MQGetPlugInName)();
-  int(MQ_CALL* MQGetPlugInType)();
-  const char*(MQ_CALL* MQEnumString)(int);
-  const char*(MQ_CALL* MQEnumFileType)(int);
-  const char*(MQ_CALL* MQEnumFileExt)(int);
-  BOOL(MQ_CALL* MQImportFile)(intptr_t, intptr_t, intptr_t);
-  BOOL(MQ_CALL* MQExportFile)(intptr_t, intptr_t, intptr_t);
-  BOOL(MQ_CALL* MQCreate)(int, MQDocument);
-  BOOL(MQ_CALL* MQModifyObject)(int, MQDocument);
-  BOOL(MQ_CALL* MQModifySelect)(int, MQDocument);
-  int(MQ_CALL* MQOnEvent)(MQDocument, int, void*);
+#define TK_EXPORT_FIELD(name, ...) decltype(&::name) name;
+#define TK_ALIAS_FIELD(name, function) decltype(&::function) name;
+  TK_PLUGIN_EXPORTS(TK_EXPORT_FIELD, TK_ALIAS_FIELD)
+#undef TK_EXPORT_FIELD
+#undef TK_ALIAS_FIELD
 };
 
 class PluginLibrary {

@@ -14,8 +14,7 @@
 #include "plugin_library.h"
 #include "plugin_object.h"
 #include "MQMenuBasePlugin.h"
-
-MQ_EXPORT BOOL MQ_CALL MQInit(const char* host_executable) noexcept;
+#include "export_list.h"
 
 namespace {
 

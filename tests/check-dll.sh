@@ -1,10 +1,11 @@
 #!/bin/bash
-# Tagkeeper.dll is a 32-bit x86 PE DLL that exports exactly the fourteen MQ
-# functions under plain names, imports only system DLLs and carries its
-# version resource.
+# Tagkeeper.dll is a 32-bit x86 PE DLL that exports exactly the plug-in's
+# exports under plain names (the shared ones at one address), imports exactly
+# the allowed functions, carries its version resource and keeps to its size.
+#   check-dll.sh DLL OBJDUMP VERSION "EXPORTS" "ALIAS=FUNCTION ..." ALLOWED_IMPORTS MAX_BYTES
 set -eu
-dll=$1
-objdump=${2:-i686-w64-mingw32-objdump}
+dll=$1 objdump=$2 version=$3 expected_exports=$4 aliases=$5 allowed=$6 max_bytes=$7
+here=$(dirname "$0")
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
@@ -13,37 +14,38 @@ grep -q 'file format pei-i386' <<<"$headers" || fail "not a PE32 i386 file"
 machine=$($objdump -f "$dll" | sed -n 's/^architecture: \([^,]*\).*/\1/p')
 [ "$machine" = "i386" ] || fail "machine is '$machine', expected i386"
 
-expected="MQCheckVersion MQCreate MQEnumFileExt MQEnumFileType MQEnumString MQExportFile MQGetPlugInID MQGetPlugInName MQGetPlugInType MQImportFile MQInit MQModifyObject MQModifySelect MQOnEvent"
-exports=$(sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' <<<"$headers" | sed -n 's/^\s*\[ *[0-9]*\] \(.*\)$/\1/p' | sort | tr '\n' ' ' | sed 's/ $//')
-[ "$exports" = "$expected" ] || fail "exports are '$exports'"
+names_table() { sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' <<<"$headers"; }
+exports=$(names_table | sed -n 's/^\s*\[ *[0-9]*\] \(.*\)$/\1/p' | sort | tr '\n' ' ' | sed 's/ $//')
+expected=$(tr ' ' '\n' <<<"$expected_exports" | sort | tr '\n' ' ' | sed 's/ $//')
+[ "$exports" = "$expected" ] || fail "exports are '$exports', expected '$expected'"
 
-# One function under two names, and one under three: the names share an address.
+# A shared function's names share its address; distinct functions do not.
 rva_of() {
   local ordinal
-  ordinal=$(sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' <<<"$headers" | sed -n "s/^\s*\[ *\([0-9]*\)\] $1\$/\1/p")
+  ordinal=$(names_table | sed -n "s/^\s*\[ *\([0-9]*\)\] $1\$/\1/p")
   sed -n '/Export Address Table/,/^$/p' <<<"$headers" | sed -n "s/^\s*\[ *$ordinal\] +base\[ *[0-9]*\] *\([0-9a-f]*\) Export RVA/\1/p"
 }
-[ -n "$(rva_of MQImportFile)" ] && [ "$(rva_of MQImportFile)" = "$(rva_of MQExportFile)" ] ||
-  fail "MQImportFile and MQExportFile are not one function"
-[ -n "$(rva_of MQCreate)" ] && [ "$(rva_of MQCreate)" = "$(rva_of MQModifyObject)" ] &&
-  [ "$(rva_of MQCreate)" = "$(rva_of MQModifySelect)" ] || fail "MQCreate, MQModifyObject and MQModifySelect are not one function"
-[ "$(rva_of MQCreate)" != "$(rva_of MQImportFile)" ] || fail "the command and file exports share an address"
-
-imports=$(sed -n 's/^\s*DLL Name: //p' <<<"$headers" | tr 'a-z' 'A-Z' | sort -u | tr '\n' ' ')
-for import in $imports; do
-  case "$import" in
-    KERNEL32.DLL | USER32.DLL | MSVCRT.DLL) ;;
-    *) fail "imports non-system DLL $import" ;;
-  esac
+for alias in $aliases; do
+  name=${alias%=*} function=${alias#*=}
+  [ -n "$(rva_of "$name")" ] && [ "$(rva_of "$name")" = "$(rva_of "$function")" ] || fail "$name is not $function"
 done
+[ "$(tr ' ' '\n' <<<"$expected_exports" | while read -r name; do rva_of "$name"; done | sort -u | wc -l)" \
+  -eq $(($(wc -w <<<"$expected_exports") - $(wc -w <<<"$aliases"))) ] || fail "distinct exports share an address"
+
+imports=$(bash "$here/dll-imports.sh" "$dll" "$objdump")
+if ! diff <(grep -v '^#' "$allowed") <(echo "$imports") >/dev/null; then
+  fail "imports differ from $allowed (< allowed only, > imported only):"
+  diff <(grep -v '^#' "$allowed") <(echo "$imports") | grep '^[<>]'
+fi
 
 strings -el "$dll" | grep -qx 'Tagkeeper.dll' || fail "no OriginalFilename Tagkeeper.dll in the version resource"
 strings -el "$dll" | grep -qx 'Tagkeeper' || fail "no ProductName Tagkeeper in the version resource"
-strings -n 3 -el "$dll" | grep -qx '1.1' || fail "no version 1.1 in the version resource"
+strings -n 3 -el "$dll" | grep -qx "$version" || fail "no version $version in the version resource"
+strings -n 3 "$dll" | grep -q "^Tagkeeper ver\.$version " || fail "no display name for version $version"
 
 size=$(stat -c %s "$dll")
-[ "$size" -le $((320 * 1024)) ] || fail "weighs $size bytes, more than 320 KiB"
+[ "$size" -le "$max_bytes" ] || fail "weighs $size bytes, more than $max_bytes"
 
-echo "machine: $machine; imports: $imports; size: $(stat -c %s "$dll") bytes"
+echo "machine: $machine; size: $size bytes; $(wc -l <<<"$imports") imports from $(cut -d' ' -f1 <<<"$imports" | sort -u | tr '\n' ' ')"
 echo "exports: $exports"
 exit $((failures > 0))

@@ -13,11 +13,7 @@ using testsupport::HostedTest;
 
 class Copy : public HostedTest {
  protected:
-  size_t Oks() {
-    size_t oks = 0;
-    for (const auto& text : testsupport::DebugStrings()) oks += text == L"ok";
-    return oks;
-  }
+  size_t Oks() { return testsupport::OkCount(); }
 };
 
 struct CopyCase {

@@ -2,6 +2,7 @@
 
 #include <clocale>
 
+#include "code_page_system.h"
 #include "scoped_locale.h"
 #include "name_list.h"
 
@@ -70,3 +71,11 @@ TEST(Conversion, EmptyTextsConvert) {
 }
 
 }  // namespace
+
+// Whatever the runtime's locale knows, a character that is neither printable
+// nor a control character (U+0378, unassigned) becomes a blank, a C1 control
+// (U+0085) too; printable ones stay.
+TEST(ParseNamesUtf8System, OnlyPrintableCharactersStay) {
+  testsupport::Utf8System utf8;
+  EXPECT_EQ(ParseNameList("a\xCD\xB8" "b\xC2\x85" "c\xC3\xA9\n"), (NameList{"a b c\xC3\xA9"}));
+}

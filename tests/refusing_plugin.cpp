@@ -1,22 +1,22 @@
-// A plug-in library for the stand-in host's tests: it has every export but
-// refuses every host version in the handshake.
+// A plug-in library for the stand-in host's tests: every export of the list,
+// each answering nothing, so that it refuses every host version.
+#include "export_list.h"
+
 #if defined(_WIN32)
-#define EXPORTED extern "C" __declspec(dllexport)
+#define TK_EXPORTED __declspec(dllexport)
 #else
-#define EXPORTED extern "C" __attribute__((visibility("default")))
+#define TK_EXPORTED
 #endif
 
-EXPORTED unsigned MQCheckVersion(unsigned) { return 0; }
-EXPORTED int MQInit(const char*) { return 1; }
-EXPORTED void MQGetPlugInID(unsigned*, unsigned*) {}
-EXPORTED const char* MQGetPlugInName() { return "refusing"; }
-EXPORTED int MQGetPlugInType() { return 5; }
-EXPORTED const char* MQEnumString(int) { return nullptr; }
-EXPORTED const char* MQEnumFileType(int) { return nullptr; }
-EXPORTED const char* MQEnumFileExt(int) { return nullptr; }
-EXPORTED int MQImportFile(long, long, long) { return 0; }
-EXPORTED int MQExportFile(long, long, long) { return 0; }
-EXPORTED int MQCreate(int, void*) { return 0; }
-EXPORTED int MQModifyObject(int, void*) { return 0; }
-EXPORTED int MQModifySelect(int, void*) { return 0; }
-EXPORTED int MQOnEvent(void*, int, void*) { return 0; }
+#pragma GCC diagnostic ignored "-Wunused-parameter"
+
+template <class Result>
+Result Nothing() {
+  return Result();
+}
+
+#define TK_REFUSING(name, result, parameters, arguments) \
+  MQ_EXPORT TK_EXPORTED result MQ_CALL name parameters noexcept { return Nothing<result>(); }
+#define TK_REFUSING_ALIAS(name, function) \
+  MQ_EXPORT TK_EXPORTED decltype(function) name __attribute__((alias(#function)));
+TK_PLUGIN_EXPORTS(TK_REFUSING, TK_REFUSING_ALIAS)

@@ -7,10 +7,9 @@
 #include <new>
 
 #include "document.h"
+#include "export_list.h"
 #include "host_clipboard.h"
 #include "hosted_test.h"
-
-MQ_EXPORT BOOL MQ_CALL MQModifySelect(int index, MQDocument document) noexcept;
 
 namespace {
 

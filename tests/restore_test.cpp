@@ -48,7 +48,11 @@ class Restore : public HostedTest {
     };
     EXPECT_TRUE(testhost::PutClipboardText(text));
     log().Clear();
+    const size_t oks = testsupport::OkCount();
     EXPECT_TRUE(plugin().Execute(materials ? 3 : 1, d.handle()));
+    if (testsupport::CanReadDebugStrings()) {
+      EXPECT_EQ(testsupport::OkCount(), oks + 1) << "once the clipboard gave text";
+    }
     (materials ? d.on_material_rename : d.on_object_rename) = nullptr;
     const std::vector<std::string> after = names();
     EXPECT_EQ(renames, expected_renames);
@@ -162,6 +166,7 @@ TEST_F(Restore, NoTextStillWritesTheFirstTargetsFoldedAttributeBack) {
   log().Clear();
   EXPECT_TRUE(Run(1));
   EXPECT_EQ(doc.ObjectNames(), before);
+  EXPECT_EQ(testsupport::OkCount(), 0u) << "no text, no \"ok\"";
   EXPECT_EQ(log().Count("MQObj_SetName"), 0u);
   std::vector<std::string> writes;
   for (const auto& call : log().calls()) {

@@ -17,8 +17,8 @@ COMPAT_CPP_API void FailNext(Failure which);
 // Marks the clipboard as held open by another program (true) or frees it.
 COMPAT_CPP_API void HoldClipboardElsewhere(bool held);
 
-// Empties the clipboard, forgets failures, debug output and refused calls,
-// and puts back the default ANSI code page.
+// Empties the clipboard, forgets failures, debug output, refused calls and
+// lock breaches, and puts back the default ANSI code page.
 COMPAT_CPP_API void ResetAll();
 
 // Every string sent with OutputDebugStringW, in order.
@@ -26,6 +26,11 @@ COMPAT_CPP_API std::vector<std::wstring> DebugStrings();
 
 // Blocks from GlobalAlloc not yet freed (the clipboard's own included).
 COMPAT_CPP_API size_t LiveGlobalBlocks();
+
+// Every block found still locked where Windows expects every GlobalLock undone
+// (freed, handed to the clipboard, on the clipboard when it closes), described,
+// since the last ResetAll.
+COMPAT_CPP_API std::vector<std::string> LockBreaches();
 
 // The system's ANSI code page: 1252 (the default) or 65001. False for others.
 constexpr UINT kDefaultAnsiCodePage = 1252;

@@ -86,7 +86,9 @@ COMPAT_API HANDLE GetClipboardData(UINT format);
 // Takes ownership of the block on success; returns the block, or null.
 COMPAT_API HANDLE SetClipboardData(UINT format, HANDLE block);
 
-// Movable global memory blocks.
+// Movable global memory blocks. A block still locked when it is freed, handed
+// to the clipboard, or on the clipboard when it closes is recorded
+// (compat::LockBreaches): Windows expects every GlobalLock undone.
 COMPAT_API HGLOBAL GlobalAlloc(UINT flags, SIZE_T bytes);
 COMPAT_API LPVOID GlobalLock(HGLOBAL block);
 COMPAT_API BOOL GlobalUnlock(HGLOBAL block);

@@ -33,6 +33,12 @@ std::vector<std::wstring> DebugStrings() {
 #endif
 }
 
+size_t OkCount() {
+  size_t oks = 0;
+  for (const auto& text : DebugStrings()) oks += text == L"ok";
+  return oks;
+}
+
 bool CanReadDebugStrings() {
 #if defined(_WIN32)
   return false;
@@ -56,6 +62,9 @@ void HostedTest::SetUp() {
 
 void HostedTest::TearDown() {
   EXPECT_EQ(testsupport::RefusedCodePageCalls(), std::vector<std::string>{}) << "calls Windows would refuse";
+#if !defined(_WIN32)
+  EXPECT_EQ(compat::LockBreaches(), std::vector<std::string>{}) << "every GlobalLock is undone";
+#endif
 }
 
 Tagkeeper& HostedTest::plugin() { return dynamic_cast<Tagkeeper&>(*GetPluginClass()); }

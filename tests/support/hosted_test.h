@@ -34,6 +34,8 @@ void AddObjects(testhost::Document& doc, const std::vector<ObjectSpec>& objects)
 // read back (on Windows they go to the debugger).
 std::vector<std::wstring> DebugStrings();
 bool CanReadDebugStrings();
+// How many of them are "ok".
+size_t OkCount();
 
 class HostedTest : public ::testing::Test {
  protected:

@@ -1,6 +1,8 @@
 #pragma once
 // Validator checks of a built plug-in library, run from a stand-in host. Each
-// check loads the library itself and reports one outcome.
+// check loads the library itself and ends in one outcome: passed, failed (with
+// what was expected and what came), skipped (with why), or crashed, which the
+// process that runs it in a process of its own reports.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -9,14 +11,17 @@
 namespace validator {
 
 struct Context {
-  std::string plugin;         // the library under test
-  std::string partial_module; // a module that lacks one host function
-  uint32_t seed;              // for checks that draw at random
+  std::string plugin;          // the library under test
+  std::string partial_module;  // a module that lacks one host function
+  uint32_t seed;               // for checks that draw at random
 };
 
-// A check throws Failure (with expected and actual) when the library fails it.
+// A check throws Failure when the library fails it, Skipped when it cannot run.
 struct Failure {
   std::string what;
+};
+struct Skipped {
+  std::string why;
 };
 
 struct Check {
