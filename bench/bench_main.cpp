@@ -1,51 +1,92 @@
-// Binds the plug-in's host table to this program's own exports, prints the
-// host calls each command makes (from the call log), then runs the benchmarks.
-#include <benchmark/benchmark.h>
-
+// tagkeeper-bench: each command next to its floor, timed in pairs. The
+// program is a stand-in host: it loads the plug-in library as a host does and
+// runs the commands through MQModifySelect; the floors make the same host
+// calls through its own bound table. Parsing runs in-process.
+//   tagkeeper-bench [--pairs-scale X] [--sample SECONDS] [--only TEXT]
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
 
-#include "Tagkeeper.h"
-#include "bench_scenes.h"
+#include "bench_rows.h"
 #include "call_log.h"
-#include "host_clipboard.h"
 #include "host_table.h"
+#include "paired_timer.h"
 #include "plugin_library.h"
-#include "plugin_object.h"
 
 namespace {
 
-size_t HostCallsOf(int index, int objects, const std::string& text) {
-  testhost::Document doc;
-  bench::SelectedObjects(doc, objects);
-  testhost::PutClipboardText(text);
-  testhost::Log().Clear();
-  testhost::Log().enabled = true;
-  dynamic_cast<Tagkeeper&>(*GetPluginClass()).Execute(index, doc.handle());
-  testhost::Log().enabled = false;
-  return testhost::Log().calls().size();
+std::string Duration(double seconds) {
+  char text[32];
+  if (seconds >= 1) {
+    std::snprintf(text, sizeof text, "%.2f s", seconds);
+  } else if (seconds >= 1e-3) {
+    std::snprintf(text, sizeof text, "%.2f ms", seconds * 1e3);
+  } else {
+    std::snprintf(text, sizeof text, "%.1f us", seconds * 1e6);
+  }
+  return text;
+}
+
+// The host calls of one run of function, counted, and its name reads.
+size_t Tally(const std::function<void()>& function, size_t* name_reads = nullptr) {
+  auto& log = testhost::Log();
+  log.ClearTallies();
+  log.tallying = true;
+  function();
+  log.tallying = false;
+  if (name_reads) *name_reads = log.Tallied("MQObj_GetName") + log.Tallied("MQMat_GetName");
+  return log.Tallied();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::setlocale(LC_ALL, "C.UTF-8");
-  if (!host::BindHostFunctions(testhost::OwnExecutablePath().c_str())) {
-    std::fprintf(stderr, "cannot bind this program's host functions\n");
+  double pairs_scale = 1, sample = 0.05;
+  std::string only;
+  for (int i = 1; i + 1 < argc; i += 2) {
+    if (std::strcmp(argv[i], "--pairs-scale") == 0) pairs_scale = std::atof(argv[i + 1]);
+    if (std::strcmp(argv[i], "--sample") == 0) sample = std::atof(argv[i + 1]);
+    if (std::strcmp(argv[i], "--only") == 0) only = argv[i + 1];
+  }
+#if !defined(_WIN32)
+  std::setlocale(LC_ALL, "C.UTF-8");  // a host that set its locale; on Windows the runtime's "C" locale
+#endif
+  const std::string self = testhost::OwnExecutablePath();
+  testhost::PluginLibrary plugin;
+  if (!plugin.Load(TAGKEEPER_LIBRARY) || !plugin.exports().MQCheckVersion(0x4403) ||
+      !plugin.exports().MQInit(self.c_str()) || !host::BindHostFunctions(self.c_str())) {
+    std::fprintf(stderr, "cannot load and bind %s: %s\n", TAGKEEPER_LIBRARY, plugin.error().c_str());
     return 1;
   }
-  std::printf("host calls per command:\n");
-  for (int objects : {1000, 10000, 100000}) {
-    std::printf("  copy ObjectNames, %d targets: %zu\n", objects, HostCallsOf(0, objects, ""));
-  }
-  std::printf("  restore ObjectNames, 1000 targets, no clash: %zu\n", HostCallsOf(1, 1000, bench::FreshNames(1000)));
-  std::printf("  restore ObjectNames, 1000 targets, every entry clashing: %zu\n",
-              HostCallsOf(1, 1000, bench::ClashingNames(1000)));
-  testhost::Log().Clear();
   testhost::Log().enabled = false;
 
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  std::printf("%-56s %12s %10s %10s %10s  %s\n", "command", "host calls", "time", "floor", "ratio", "pairs (low-high)");
+  bool same_calls = true;
+  for (const bench::Row& row : bench::Rows(plugin.exports())) {
+    if (!only.empty() && row.label.find(only) == std::string::npos) continue;
+    std::function<void()> command, floor;
+    row.prepare(command, floor);
+    std::string calls = "-";
+    if (row.host_calls) {
+      size_t name_reads = 0;
+      const size_t command_calls = Tally(command, &name_reads), floor_calls = Tally(floor);
+      calls = std::to_string(command_calls);
+      if (command_calls != floor_calls) {
+        std::printf("  %s: %zu host calls, its floor %zu\n", row.label.c_str(), command_calls, floor_calls);
+        same_calls = false;
+      }
+      std::printf("%-56s name reads %zu\n", row.label.c_str(), name_reads);
+    }
+    const int pairs = std::max(3, static_cast<int>(row.pairs * pairs_scale));
+    const bench::PairedResult result = bench::TimePaired(command, floor, pairs, sample);
+    std::printf("%-56s %12s %10s %10s %10.2f  %d (%.2f-%.2f)%s\n", row.label.c_str(), calls.c_str(),
+                Duration(result.command_seconds).c_str(), Duration(result.floor_seconds).c_str(), result.ratio,
+                result.pairs, result.lowest, result.highest,
+                row.target > 0 && result.ratio > row.target ? "  over its target" : "");
+    std::fflush(stdout);
+  }
+  if (!same_calls) std::printf("a command's host calls differ from its floor's\n");
+  return same_calls ? 0 : 1;
 }

@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <clocale>
 #include <cstdlib>
+#include <cstring>
 
 #include "host_table.h"
 
@@ -10,49 +12,53 @@ namespace bench {
 
 namespace {
 
-// What one clash search makes: the count, then fetch, ownership and name of
-// every object but the target's own, up to where the candidate was found.
-void Scan(const host::HostFunctionTable& host, MQDocument doc, int own, int stop) {
-  char buffer[kNameBufferSize];
-  const int count = host.MQDoc_GetObjectCount(doc);
-  const int last = stop == kFree ? count - 1 : stop;
-  for (int i = 0; i <= last; ++i) {
-    if (i == own) continue;
-    MQObject object = host.MQDoc_GetObject(doc, i);
-    host.MQDoc_GetObjectIndex(doc, object);
-    host.MQObj_GetName(object, buffer, kNameBufferSize);
-  }
-}
-
-// What building the target list of selected, unfolded objects makes.
-void TargetCalls(const host::HostFunctionTable& host, MQDocument doc, int count) {
-  for (int i = 0; i < count; ++i) {
-    MQObject object = host.MQDoc_GetObject(doc, i);
-    host.MQDoc_GetObjectIndex(doc, object);
-    host.MQObj_GetIntValue(object, kAttributeSelected);
-    host.MQObj_GetIntValue(object, kAttributeFolded);
-  }
-}
+const char kTemporaryName[] = "  *TEMPORALYNAME_forTagkeeper";
 
 }  // namespace
 
 void CopyObjectsFloor(MQDocument doc) {
   const auto& host = host::Table();
   const int count = host.MQDoc_GetObjectCount(doc);
-  TargetCalls(host, doc, count);
+  for (int i = 0; i < count; ++i) {
+    MQObject object = host.MQDoc_GetObject(doc, i);
+    host.MQDoc_GetObjectIndex(doc, object);
+    host.MQObj_GetIntValue(object, kAttributeSelected);
+    host.MQObj_GetIntValue(object, kAttributeFolded);
+  }
   char buffer[kNameBufferSize];
   for (int i = 0; i < count; ++i) host.MQObj_GetName(host.MQDoc_GetObject(doc, i), buffer, kNameBufferSize);
 }
 
-void RestoreObjectsFloor(MQDocument doc, const ClashScans& scans) {
+void CopyMaterialsFloor(MQDocument doc) {
+  const auto& host = host::Table();
+  const int count = host.MQDoc_GetMaterialCount(doc);
+  for (int i = 0; i < count; ++i) host.MQMat_GetIntValue(host.MQDoc_GetMaterial(doc, i), kAttributeSelected);
+  char buffer[kNameBufferSize];
+  for (int i = 0; i < count; ++i) host.MQMat_GetName(host.MQDoc_GetMaterial(doc, i), buffer, kNameBufferSize);
+}
+
+void RestoreObjectsFloor(MQDocument doc, const std::vector<std::string>& names) {
   const auto& host = host::Table();
   const int count = host.MQDoc_GetObjectCount(doc);
-  TargetCalls(host, doc, count);
-  for (int k = 0; k < count; ++k) host.MQObj_SetName(host.MQDoc_GetObject(doc, k), "  *TEMPORALYNAME_forTagkeeper");
-  for (int k = 0; k < count; ++k) {
-    MQObject object = host.MQDoc_GetObject(doc, k);
-    for (int stop : scans[k]) Scan(host, doc, k, stop);
-    host.MQObj_SetName(object, "x");
+  const int targets = static_cast<int>(names.size());
+  for (int i = 0; i < count; ++i) {
+    MQObject object = host.MQDoc_GetObject(doc, i);
+    host.MQDoc_GetObjectIndex(doc, object);
+    if (host.MQObj_GetIntValue(object, kAttributeSelected) != 0) host.MQObj_GetIntValue(object, kAttributeFolded);
+  }
+  host.MQDoc_GetObjectCount(doc);  // the clash search's size
+  for (int k = 0; k < targets; ++k) host.MQObj_SetName(host.MQDoc_GetObject(doc, k), kTemporaryName);
+  char buffer[kNameBufferSize];
+  for (int k = 0; k < targets; ++k) {
+    MQObject target = host.MQDoc_GetObject(doc, k);
+    const int others = host.MQDoc_GetObjectCount(doc);
+    for (int i = 0; i < others; ++i) {
+      if (i == k) continue;
+      MQObject object = host.MQDoc_GetObject(doc, i);
+      host.MQDoc_GetObjectIndex(doc, object);
+      host.MQObj_GetName(object, buffer, kNameBufferSize);
+    }
+    host.MQObj_SetName(target, names[k].c_str());
   }
   MQObject first = host.MQDoc_GetObject(doc, 0);
   host.MQObj_GetIntValue(first, kAttributeFolded);
@@ -63,6 +69,19 @@ void RestoreObjectsFloor(MQDocument doc, const ClashScans& scans) {
 void ParseFloor(const std::vector<std::string>& lines) {
   wchar_t wide[512];
   char bytes[1024];
+  const char* locale = std::setlocale(LC_CTYPE, nullptr);
+  if (locale != nullptr && std::strcmp(locale, "C") == 0) {
+    const UINT page = GetACP();
+    const bool utf8 = page == CP_UTF8;
+    for (const std::string& line : lines) {
+      const int length =
+          MultiByteToWideChar(page, MB_ERR_INVALID_CHARS, line.c_str(), static_cast<int>(line.size()), wide, 512);
+      BOOL lossy = FALSE;
+      WideCharToMultiByte(page, utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS, wide, length, bytes, 1024,
+                          nullptr, utf8 ? nullptr : &lossy);
+    }
+    return;
+  }
   size_t converted = 0;
   for (const std::string& line : lines) {
     mbstowcs_s(&converted, wide, 512, line.c_str(), _TRUNCATE);

@@ -9,19 +9,19 @@
 
 namespace bench {
 
-// The host calls of "copy ObjectNames" on selected, unfolded objects.
+// "copy ObjectNames" on unfolded objects that are all selected.
 void CopyObjectsFloor(MQDocument doc);
 
-// The scans of one target's clash search: each stops at the index that holds
-// its candidate, or runs to the end (kFree) for the candidate it takes.
-constexpr int kFree = -1;
-typedef std::vector<std::vector<int>> ClashScans;
+// "copy MaterialNames" on materials that are all selected.
+void CopyMaterialsFloor(MQDocument doc);
 
-// The host calls of "restore ObjectNames" on selected, unfolded objects that
-// are all targets and all get a line, with scans[k] the searches of target k.
-void RestoreObjectsFloor(MQDocument doc, const ClashScans& scans);
+// "restore ObjectNames" on unfolded objects of which the first names.size()
+// are selected, each getting a line: the target list, the clash searches'
+// one reading of the document per target, and the renames (to names).
+void RestoreObjectsFloor(MQDocument doc, const std::vector<std::string>& names);
 
-// The runtime conversions that parsing makes, one pair per line.
+// The runtime conversions that parsing makes, one pair per line (the code
+// page's in the "C" locale, the runtime's otherwise).
 void ParseFloor(const std::vector<std::string>& lines);
 
 }  // namespace bench

@@ -35,6 +35,18 @@ HGLOBAL GlobalAlloc(UINT flags, SIZE_T bytes) {
   return block;
 }
 
+HGLOBAL GlobalReAlloc(HGLOBAL handle, SIZE_T bytes, UINT flags) {
+  compat::GlobalBlock* block = BlockOf(handle);
+  if (block == nullptr || State().TakeFailure(compat::Failure::GlobalReAlloc)) return nullptr;
+  compat::ExpectUnlocked(block, "when resized");
+  void* data = std::realloc(block->data, bytes ? bytes : 1);
+  if (data == nullptr) return nullptr;
+  block->data = static_cast<unsigned char*>(data);
+  if ((flags & GMEM_ZEROINIT) && bytes > block->size) std::memset(block->data + block->size, 0, bytes - block->size);
+  block->size = bytes;
+  return handle;
+}
+
 LPVOID GlobalLock(HGLOBAL handle) {
   compat::GlobalBlock* block = BlockOf(handle);
   if (block == nullptr || State().TakeFailure(compat::Failure::GlobalLock)) return nullptr;

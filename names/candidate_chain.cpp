@@ -38,6 +38,13 @@ void CandidateChain::Start(const char* entry, size_t size, size_t length, const 
     const size_t last = WriteCandidate(next - 1, candidate);
     AddPhase(candidate, WriteNextCandidate(candidate, last, encoding, candidate), next, length);
   }
+  quick_ = phases_.size() == 1 && phases_[0].value.size <= 18 && phases_[0].stem + 19 < kNameBufferSize;
+  quick_value_ = quick_ ? SaturatedValue(phases_[0].value.digits, phases_[0].value.size) : 0;
+}
+
+size_t CandidateChain::PositionSlowly(const char* buffer) const {
+  const void* nul = std::memchr(buffer, '\0', kNameBufferSize);
+  return PositionOf(buffer, nul ? static_cast<size_t>(static_cast<const char*>(nul) - buffer) : kNameBufferSize);
 }
 
 void CandidateChain::AddPhase(const char* candidate, size_t size, size_t first, size_t length) {

@@ -9,6 +9,7 @@
 // number, without making the candidates before it: one reading of the
 // document then tells which candidates are taken.
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "candidate_name.h"
@@ -27,6 +28,29 @@ class CandidateChain {
   // The position of name[0, size) among the chain's first length candidates,
   // or kNotOnChain.
   size_t PositionOf(const char* name, size_t size) const;
+  // The same for the name in a name buffer the host filled (up to its NUL, or
+  // the buffer's end). Most names are placed in one pass over their bytes,
+  // inline: a restore places a name for every other object, for every target.
+  size_t PositionInBuffer(const char* buffer) const {
+    if (!quick_) return PositionSlowly(buffer);
+    // The one phase: the name must be its stem, then digits only, then a NUL.
+    const Phase& phase = phases_.front();
+    for (size_t i = 0; i < phase.stem; ++i) {
+      if (buffer[i] != entry_[i]) return kNotOnChain;  // a NUL differs too: the entry holds none
+    }
+    const char* run = buffer + phase.stem;
+    uint64_t number = 0;
+    size_t digits = 0;
+    for (unsigned digit; (digit = static_cast<unsigned char>(run[digits]) - '0') <= 9; number = number * 10 + digit) {
+      if (++digits > 18) return PositionSlowly(buffer);  // a number too long for a quick look
+    }
+    if (run[digits] != '\0') return kNotOnChain;  // more after the digits: not a candidate's stem
+    if (digits == phase.written.size && std::memcmp(run, phase.written.digits, digits) == 0) return phase.first;
+    if (digits == 0 || run[0] == '0' || number <= quick_value_ || number - quick_value_ >= phase.count) {
+      return kNotOnChain;
+    }
+    return phase.first + (number - quick_value_);
+  }
 
   // Writes the candidate at position (less than length) into out, which holds
   // kLongestName bytes, and returns its size.
@@ -46,8 +70,14 @@ class CandidateChain {
   };
 
   void AddPhase(const char* candidate, size_t size, size_t first, size_t length);
+  size_t PositionSlowly(const char* buffer) const;
   size_t PositionIn(const Phase& phase, const char* run, size_t size) const;
 
   char entry_[kLongestName];
   std::vector<Phase> phases_;
+  // The value of the one phase's first number, when the chain has one phase,
+  // its value has at most 18 digits and its stem leaves room for 19 digits in
+  // a name buffer: names are then placed quickly.
+  bool quick_ = false;
+  uint64_t quick_value_ = 0;
 };

@@ -10,11 +10,6 @@ void ClashSearch::Begin(const std::string& entry) {
   std::fill(taken_.begin(), taken_.end(), 0);
 }
 
-void ClashSearch::Take(const char* name, size_t size) {
-  const size_t position = chain_.PositionOf(name, size);
-  if (position < length_) taken_[position / 64] |= uint64_t{1} << (position % 64);
-}
-
 const char* ClashSearch::End() {
   // A document that kept its size during the command leaves a free position.
   size_t word = 0;

@@ -15,18 +15,22 @@ class ClashSearch {
   ClashSearch(size_t name_count, const NameEncoding& encoding);
 
   // The first candidate on entry's chain that no name of the reading holds.
-  // read_names(take) calls take(name, size) for the name of every other
-  // object. The result stays valid until the next search.
+  // read_names(take) calls take(buffer) with the name buffer of every other
+  // object, as the host filled it. The result stays valid until the next
+  // search.
   template <class ReadNames>
   const char* FreeName(const std::string& entry, ReadNames&& read_names) {
     Begin(entry);
-    read_names([this](const char* name, size_t size) { Take(name, size); });
+    read_names([this](const char* buffer) { Take(buffer); });
     return End();
   }
 
  private:
   void Begin(const std::string& entry);
-  void Take(const char* name, size_t size);
+  void Take(const char* buffer) {
+    const size_t position = chain_.PositionInBuffer(buffer);
+    if (position < length_) taken_[position / 64] |= uint64_t{1} << (position % 64);
+  }
   const char* End();
 
   NameEncoding encoding_;

@@ -2,42 +2,14 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
 
 constexpr UINT kClipboardAllocFlags = GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_DDESHARE;
-
-// A memory block to hand to the clipboard; freed unless the clipboard took it.
-class ClipboardBlock {
- public:
-  explicit ClipboardBlock(const std::string& text) : handle_(GlobalAlloc(kClipboardAllocFlags, text.size() + 1)) {
-    if (handle_ == nullptr) return;
-    void* data = GlobalLock(handle_);
-    if (data == nullptr) return;
-    std::memcpy(data, text.c_str(), text.size() + 1);
-    GlobalUnlock(handle_);
-    filled_ = true;
-  }
-  ~ClipboardBlock() {
-    if (handle_ != nullptr) GlobalFree(handle_);
-  }
-  ClipboardBlock(const ClipboardBlock&) = delete;
-  ClipboardBlock& operator=(const ClipboardBlock&) = delete;
-
-  bool is_filled() const { return filled_; }
-
-  // Offers the block to the clipboard; true when the clipboard now owns it.
-  bool HandOver() {
-    if (!filled_ || SetClipboardData(CF_TEXT, handle_) == nullptr) return false;
-    handle_ = nullptr;
-    return true;
-  }
-
- private:
-  HGLOBAL handle_;
-  bool filled_ = false;
-};
+// The first block's size; it doubles as the text grows.
+constexpr size_t kFirstCapacity = 4096;
 
 // A clipboard block locked for reading, unlocked again on every path: the
 // copy into the text may throw when memory runs out.
@@ -76,15 +48,56 @@ class OpenedClipboard {
 
 }  // namespace
 
-void WriteClipboardText(const std::string& text) {
-  // The block is ready before the clipboard is emptied: a block that cannot
-  // be had must not cost the user what the clipboard held.
-  ClipboardBlock block(text);
-  if (!block.is_filled()) return;
+ClipboardText::~ClipboardText() {
+  if (handle_ == nullptr) return;
+  if (data_ != nullptr) GlobalUnlock(handle_);
+  GlobalFree(handle_);
+}
+
+char* ClipboardText::Room(size_t size) {
+  if (failed_) return nullptr;
+  if (used_ + size > capacity_) {
+    const size_t capacity = std::max({2 * capacity_, used_ + size, kFirstCapacity, hint_});
+    HGLOBAL grown;
+    if (handle_ == nullptr) {
+      grown = GlobalAlloc(kClipboardAllocFlags, capacity);
+    } else {
+      GlobalUnlock(handle_);
+      data_ = nullptr;
+      grown = GlobalReAlloc(handle_, capacity, GMEM_MOVEABLE | GMEM_ZEROINIT);
+    }
+    if (grown == nullptr) return failed_ = true, nullptr;
+    handle_ = grown;
+    capacity_ = capacity;
+    data_ = static_cast<char*>(GlobalLock(handle_));
+    if (data_ == nullptr) return failed_ = true, nullptr;
+  }
+  return data_ + used_;
+}
+
+void ClipboardText::Write() {
+  char* end = Room(1);
+  if (end == nullptr) return;
+  *end = '\0';
+  GlobalUnlock(handle_);
+  data_ = nullptr;
+  // Cut to the text and its NUL; a block that cannot shrink goes as it is.
+  if (HGLOBAL cut = GlobalReAlloc(handle_, used_ + 1, GMEM_MOVEABLE)) handle_ = cut;
   OpenedClipboard clipboard;
   if (!clipboard.is_open()) return;
   EmptyClipboard();
-  if (block.HandOver()) OutputDebugStringW(L"ok");
+  if (SetClipboardData(CF_TEXT, handle_) == nullptr) return;
+  handle_ = nullptr;  // the clipboard owns it now
+  OutputDebugStringW(L"ok");
+}
+
+void WriteClipboardText(const std::string& text) {
+  ClipboardText block;
+  if (char* room = block.Room(text.size())) {
+    std::memcpy(room, text.data(), text.size());
+    block.Advance(text.size());
+  }
+  block.Write();
 }
 
 bool ReadClipboardText(std::string& text) {

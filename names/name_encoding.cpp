@@ -50,52 +50,57 @@ NameEncoding NameEncoding::InForce() {
   return encoding;
 }
 
-std::wstring NameEncoding::ToWide(const std::string& line) const {
+size_t NameEncoding::WideRoom(size_t size) const { return 2 * size + 1; }
+
+size_t NameEncoding::ByteRoom(size_t length) const {
+  return (ansi_ ? max_character_size_ : static_cast<size_t>(MB_CUR_MAX)) * length + 1;
+}
+
+long NameEncoding::ToWideIn(const char* line, size_t size, wchar_t* wide, size_t room) const {
+  if (size == 0) return wide[0] = L'\0', 0;
   if (ansi_) {
-    if (line.empty()) return std::wstring();
     // A byte never gives more than one wide character.
-    std::wstring wide(line.size(), L'\0');
-    const int length = MultiByteToWideChar(code_page_, MB_ERR_INVALID_CHARS, line.data(),
-                                           static_cast<int>(line.size()), &wide[0], static_cast<int>(wide.size()));
-    if (length <= 0) return kInvalidWide;
-    wide.resize(length);
-    return wide;
+    const int length =
+        MultiByteToWideChar(code_page_, MB_ERR_INVALID_CHARS, line, static_cast<int>(size), wide, static_cast<int>(room));
+    if (length <= 0) return -1;
+    wide[length] = L'\0';
+    return length;
   }
-  // One wide character per byte at most, and the terminator.
-  std::wstring wide(2 * line.size() + 1, L'\0');
   size_t converted = 0;
   // Some runtimes report success with a count that cannot be (a lone lead
   // byte at the end): such a result is no conversion either.
-  if (mbstowcs_s(&converted, &wide[0], wide.size(), line.c_str(), _TRUNCATE) != 0 || converted == 0 ||
-      converted > wide.size()) {
-    return kInvalidWide;
+  if (mbstowcs_s(&converted, wide, room, line, _TRUNCATE) != 0 || converted == 0 || converted > room) return -1;
+  return static_cast<long>(converted - 1);
+}
+
+long NameEncoding::ToMultiByteIn(const wchar_t* wide, size_t length, char* line, size_t room) const {
+  if (length == 0) return line[0] = '\0', 0;
+  if (ansi_) {
+    const bool utf8 = TakesOnlyErrorFlag(code_page_);
+    BOOL lossy = FALSE;
+    const int size = WideCharToMultiByte(code_page_, utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS, wide,
+                                         static_cast<int>(length), line, static_cast<int>(room), nullptr,
+                                         utf8 ? nullptr : &lossy);
+    return size <= 0 || lossy ? -1 : size;
   }
-  wide.resize(converted - 1);
+  size_t converted = 0;
+  if (wcstombs_s(&converted, line, room, wide, _TRUNCATE) != 0 || converted == 0 || converted > room) return -1;
+  return static_cast<long>(converted - 1);
+}
+
+std::wstring NameEncoding::ToWide(const std::string& line) const {
+  std::wstring wide(WideRoom(line.size()), L'\0');
+  const long length = ToWideIn(line.c_str(), line.size(), &wide[0], wide.size());
+  if (length < 0) return kInvalidWide;
+  wide.resize(length);
   return wide;
 }
 
 std::string NameEncoding::ToMultiByte(const std::wstring& wide) const {
-  if (ansi_) {
-    if (wide.empty()) return std::string();
-    // Room for the code page's longest character per wide character.
-    std::string line(max_character_size_ * wide.size(), '\0');
-    const bool utf8 = TakesOnlyErrorFlag(code_page_);
-    BOOL lossy = FALSE;
-    const int length = WideCharToMultiByte(code_page_, utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS, wide.data(),
-                                           static_cast<int>(wide.size()), &line[0], static_cast<int>(line.size()),
-                                           nullptr, utf8 ? nullptr : &lossy);
-    if (length <= 0 || lossy) return kInvalid;
-    line.resize(length);
-    return line;
-  }
-  // Room for the locale's longest character per wide character, and the NUL.
-  std::string line(MB_CUR_MAX * wide.size() + 1, '\0');
-  size_t converted = 0;
-  if (wcstombs_s(&converted, &line[0], line.size(), wide.c_str(), _TRUNCATE) != 0 || converted == 0 ||
-      converted > line.size()) {
-    return kInvalid;
-  }
-  line.resize(converted - 1);
+  std::string line(ByteRoom(wide.size()), '\0');
+  const long size = ToMultiByteIn(wide.c_str(), wide.size(), &line[0], line.size());
+  if (size < 0) return kInvalid;
+  line.resize(size);
   return line;
 }
 

@@ -20,6 +20,17 @@ class NameEncoding {
   // The wide text as bytes; "invalid" when a character has no exact form.
   std::string ToMultiByte(const std::wstring& wide) const;
 
+  // The same conversions into buffers that a caller keeps from line to line.
+  // ToWideIn converts line[0, size), which a NUL follows, into wide, which
+  // has WideRoom(size) characters; ToMultiByteIn converts wide[0, length),
+  // which a zero follows, into line, which has ByteRoom(length) bytes. Each
+  // ends its result with a zero and returns its length, or -1 where the
+  // string versions give "invalid".
+  size_t WideRoom(size_t size) const;
+  size_t ByteRoom(size_t length) const;
+  long ToWideIn(const char* line, size_t size, wchar_t* wide, size_t room) const;
+  long ToMultiByteIn(const wchar_t* wide, size_t length, char* line, size_t room) const;
+
   // The bytes of the character that starts at text, of which left remain;
   // 1 for a byte that starts no whole character.
   size_t CharacterSize(const char* text, size_t left) const;

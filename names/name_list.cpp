@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstring>
 #include <cwctype>
 
 namespace {
@@ -27,34 +29,59 @@ bool IsPrintable(wchar_t c) {
 // Where wide text is UTF-16, a character beyond the first 65,536 comes as a
 // pair of surrogates, which the runtime does not classify; none of those
 // characters is a control character, so the pair is kept whole.
-bool IsSurrogatePair(const std::wstring& wide, size_t at) {
-  return sizeof(wchar_t) == 2 && at + 1 < wide.size() && wide[at] >= 0xD800 && wide[at] <= 0xDBFF &&
+bool IsSurrogatePair(const wchar_t* wide, size_t length, size_t at) {
+  return sizeof(wchar_t) == 2 && at + 1 < length && wide[at] >= 0xD800 && wide[at] <= 0xDBFF &&
          wide[at + 1] >= 0xDC00 && wide[at + 1] <= 0xDFFF;
 }
 
-std::string CleanLine(std::string line, const NameEncoding& encoding) {
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  std::wstring wide = encoding.ToWide(line);
-  for (size_t at = 0; at < wide.size(); ++at) {
-    if (IsSurrogatePair(wide, at)) {
-      ++at;
-    } else if (!IsPrintable(wide[at])) {
-      wide[at] = L' ';
+// Cleans lines into names, in buffers kept from line to line.
+class LineCleaner {
+ public:
+  explicit LineCleaner(const NameEncoding& encoding) : encoding_(encoding) {}
+
+  std::string Clean(const char* line, size_t size) {
+    if (size > 0 && line[size - 1] == '\r') --size;
+    // The conversions read up to a NUL: the line gets one of its own.
+    Fit(line_, size + 1);
+    std::copy(line, line + size, line_.begin());
+    line_[size] = '\0';
+    Fit(wide_, encoding_.WideRoom(size));
+    const long length = encoding_.ToWideIn(line_.data(), size, wide_.data(), wide_.size());
+    if (length < 0) return "invalid";
+    for (long at = 0; at < length; ++at) {
+      if (IsSurrogatePair(wide_.data(), length, at)) {
+        ++at;
+      } else if (!IsPrintable(wide_[at])) {
+        wide_[at] = L' ';
+      }
     }
+    Fit(bytes_, encoding_.ByteRoom(length));
+    const long cleaned = encoding_.ToMultiByteIn(wide_.data(), length, bytes_.data(), bytes_.size());
+    return cleaned < 0 ? std::string("invalid") : std::string(bytes_.data(), cleaned);
   }
-  return encoding.ToMultiByte(wide);
-}
+
+ private:
+  template <class Buffer>
+  static void Fit(Buffer& buffer, size_t size) {
+    if (buffer.size() < size) buffer.resize(std::max(size, 2 * buffer.size()));
+  }
+
+  const NameEncoding& encoding_;
+  std::vector<char> line_, bytes_;
+  std::vector<wchar_t> wide_;
+};
 
 }  // namespace
 
 NameList ParseNameList(const std::string& text, const NameEncoding& encoding) {
   NameList names;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    names.push_back(CleanLine(text.substr(start, end - start), encoding));
-    start = end + 1;
+  LineCleaner cleaner(encoding);
+  const char* const end = text.data() + text.size();
+  for (const char* start = text.data(); start < end;) {
+    const char* line_end = static_cast<const char*>(std::memchr(start, '\n', end - start));
+    if (line_end == nullptr) line_end = end;
+    names.push_back(cleaner.Clean(start, line_end - start));
+    start = line_end + 1;
   }
   return names;
 }

@@ -16,6 +16,16 @@ namespace {
 // that names can be swapped or rotated among the targets.
 const char kTemporaryName[] = "  *TEMPORALYNAME_forTagkeeper";
 
+// Two name buffers, used in turn: one name is read while the one before waits.
+class NameBuffers {
+ public:
+  char* Next() { return buffers_[next_ ^= 1]; }
+
+ private:
+  NameBuffer buffers_[2];
+  int next_ = 0;
+};
+
 struct ObjectNames {
   MQDocument document;
   int Count() const { return host::Table().MQDoc_GetObjectCount(document); }
@@ -23,18 +33,26 @@ struct ObjectNames {
   void SetName(const cmq::CMQObject& target, const char* name) const {
     host::Table().MQObj_SetName(target.object(), name);
   }
-  // Gives take the name of every object but own that the document holds.
+  // Gives take the name buffer of every object but own that the document
+  // holds. A name is handed over only after the next object's fetch: reading
+  // bytes that the host has just written stalls the processor, and the host
+  // calls keep their order.
   template <class Take>
-  void ReadOtherNames(int own, NameBuffer& buffer, Take&& take) const {
+  void ReadOtherNames(int own, NameBuffers& buffers, Take&& take) const {
     const auto& host = host::Table();
     const int count = host.MQDoc_GetObjectCount(document);
+    const char* pending = nullptr;
     for (int index = 0; index < count; ++index) {
       if (index == own) continue;
       const cmq::CMQObject handle = GetObjectHandle(document, index);
       if (handle.object() == nullptr || handle.document() == nullptr) continue;
       if (host.MQDoc_GetObjectIndex(document, handle.object()) < 0) continue;
-      take(buffer, handle.ReadName(buffer));
+      if (pending) take(pending);
+      char* buffer = buffers.Next();
+      handle.FillNameBuffer(buffer);
+      pending = buffer;
     }
+    if (pending) take(pending);
   }
 };
 
@@ -44,14 +62,20 @@ struct MaterialNames {
   MQMaterial Fetch(int index) const { return host::Table().MQDoc_GetMaterial(document, index); }
   void SetName(MQMaterial target, const char* name) const { host::Table().MQMat_SetName(target, name); }
   template <class Take>
-  void ReadOtherNames(int own, NameBuffer& buffer, Take&& take) const {
+  void ReadOtherNames(int own, NameBuffers& buffers, Take&& take) const {
     const auto& host = host::Table();
     const int count = host.MQDoc_GetMaterialCount(document);
+    const char* pending = nullptr;
     for (int index = 0; index < count; ++index) {
       if (index == own) continue;
       MQMaterial material = host.MQDoc_GetMaterial(document, index);
-      if (material != nullptr) take(buffer, ReadMaterialName(material, buffer));
+      if (material == nullptr) continue;
+      if (pending) take(pending);
+      char* buffer = buffers.Next();
+      FillMaterialNameBuffer(material, buffer);
+      pending = buffer;
     }
+    if (pending) take(pending);
   }
 };
 
@@ -70,7 +94,7 @@ void AssignNames(const Names& names, const TargetList& targets, NameList& entrie
     entries[k].resize(encoding.FittingPrefix(entries[k].data(), entries[k].size(), kLongestName));
   }
   ClashSearch search(static_cast<size_t>(std::max(names.Count(), 0)), encoding);
-  NameBuffer buffer;
+  NameBuffers buffers;
 
   // Pass 1: clear the way, so no target's old name blocks another's new one.
   for (size_t k = 0; k < pairs; ++k) {
@@ -81,7 +105,7 @@ void AssignNames(const Names& names, const TargetList& targets, NameList& entrie
   for (size_t k = 0; k < pairs; ++k) {
     if (entries[k].empty()) continue;
     const auto target = names.Fetch(targets[k]);
-    const char* name = search.FreeName(entries[k], [&](auto take) { names.ReadOtherNames(targets[k], buffer, take); });
+    const char* name = search.FreeName(entries[k], [&](auto take) { names.ReadOtherNames(targets[k], buffers, take); });
     names.SetName(target, name);
   }
 }

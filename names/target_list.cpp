@@ -11,6 +11,7 @@ TargetList BuildObjectTargets(MQDocument document) {
   int folded_run = -1;
 
   const int count = host.MQDoc_GetObjectCount(document);
+  targets.reserve(count > 0 ? count : 0);
   for (int index = 0; index < count; ++index) {
     const cmq::CMQObject handle = GetObjectHandle(document, index);
     MQObject object = handle.object();
@@ -39,6 +40,7 @@ TargetList BuildMaterialTargets(MQDocument document) {
   const auto& host = host::Table();
   TargetList targets;
   const int count = host.MQDoc_GetMaterialCount(document);
+  targets.reserve(count > 0 ? count : 0);
   for (int index = 0; index < count; ++index) {
     MQMaterial material = host.MQDoc_GetMaterial(document, index);
     if (material == nullptr) continue;

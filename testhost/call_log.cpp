@@ -1,5 +1,7 @@
 #include "call_log.h"
 
+#include <cstring>
+
 namespace testhost {
 
 void CallLog::Record(const char* function, std::string arguments) {
@@ -28,6 +30,14 @@ std::vector<std::string> CallLog::ArgumentsOf(const std::string& function) const
     if (call.function == function) arguments.push_back(call.arguments);
   }
   return arguments;
+}
+
+size_t CallLog::Tallied(const char* function) const {
+  size_t total = 0;
+  for (const auto& tally : tallies_) {
+    if (function == nullptr || std::strcmp(tally.first, function) == 0) total += tally.second;
+  }
+  return total;
 }
 
 CallLog& Log() {

@@ -1,6 +1,7 @@
 #pragma once
 // Every call the plug-in makes into the stand-in host, in order, so that tests
 // can check which host functions ran, how often and with what.
+#include <map>
 #include <string>
 #include <vector>
 
@@ -31,10 +32,18 @@ class CallLog {
   // Off for benchmarks: recording costs more than the host calls themselves.
   bool enabled = true;
 
+  // Counting without recording, for runs of too many calls to record.
+  bool tallying = false;
+  void Tally(const char* function) { ++tallies_[function]; }
+  // The calls of function counted, or of all functions when it is null.
+  size_t Tallied(const char* function = nullptr) const;
+  void ClearTallies() { tallies_.clear(); }
+
  private:
   std::vector<HostCall> calls_;
   std::vector<std::string> unexpected_;
   std::vector<std::string> misuses_;
+  std::map<const char*, size_t> tallies_;  // by each function's own name string
 };
 
 // The stand-in host's one log: the host functions are plain exports, so they

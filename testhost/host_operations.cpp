@@ -6,8 +6,10 @@
 #include "call_log.h"
 #include "document.h"
 
-// Builds the readable arguments only while the log is recording.
-#define TK_RECORD(arguments) \
+// Builds the readable arguments only while the log is recording; counts the
+// call while it is tallying.
+#define TK_RECORD(arguments)                   \
+  if (Log().tallying) Log().Tally(__func__);    \
   if (Log().enabled) Log().Record(__func__, arguments)
 
 namespace testhost {

@@ -97,6 +97,26 @@ TEST_F(Copy, EachFailedStepKeepsWhatItCanAndLeaksNothing) {
   }
 }
 
+// The text is written straight into the clipboard's block, which grows with
+// it: a block that cannot grow is given up and the clipboard keeps what it
+// held; a block that cannot be cut to the text goes as it is.
+TEST_F(Copy, ABlockThatCannotBeResized) {
+  for (int i = 0; i < 100; ++i) doc.AddObject(std::string(40, static_cast<char>('a' + i % 26)), 0, false, 1);
+  ASSERT_TRUE(testhost::PutClipboardText("before"));
+  compat::FailNext(compat::Failure::GlobalReAlloc);
+  EXPECT_TRUE(Run(0));
+  EXPECT_EQ(ClipboardBlock(), std::string("before") + '\0');
+  EXPECT_EQ(compat::LiveGlobalBlocks(), 1u) << "the grown block was freed";
+  EXPECT_EQ(Oks(), 0u);
+
+  testhost::Document small;
+  small.AddObject("A", 0, false, 1);
+  compat::FailNext(compat::Failure::GlobalReAlloc);
+  EXPECT_TRUE(plugin().Execute(0, small.handle()));
+  EXPECT_EQ(ClipboardBlock(), std::string("A\n") + '\0');
+  EXPECT_EQ(Oks(), 1u);
+}
+
 TEST_F(Copy, AFailedOpenDoesNotCloseTheClipboardOfItsOpener) {
   doc.AddObject("A", 0, false, 1);
   ASSERT_TRUE(OpenClipboard(nullptr));  // the host holds the clipboard open

@@ -9,7 +9,7 @@
 
 namespace compat {
 
-enum class Failure { OpenClipboard, GlobalAlloc, GlobalLock, SetClipboardData };
+enum class Failure { OpenClipboard, GlobalAlloc, GlobalReAlloc, GlobalLock, SetClipboardData };
 
 // The next call of that function fails once.
 COMPAT_CPP_API void FailNext(Failure which);

@@ -90,6 +90,9 @@ COMPAT_API HANDLE SetClipboardData(UINT format, HANDLE block);
 // to the clipboard, or on the clipboard when it closes is recorded
 // (compat::LockBreaches): Windows expects every GlobalLock undone.
 COMPAT_API HGLOBAL GlobalAlloc(UINT flags, SIZE_T bytes);
+// Resizes an unlocked block (GMEM_ZEROINIT zeroes what it grows by); null on
+// failure, when the block stays as it was.
+COMPAT_API HGLOBAL GlobalReAlloc(HGLOBAL block, SIZE_T bytes, UINT flags);
 COMPAT_API LPVOID GlobalLock(HGLOBAL block);
 COMPAT_API BOOL GlobalUnlock(HGLOBAL block);
 COMPAT_API SIZE_T GlobalSize(HGLOBAL block);

@@ -1,0 +1,78 @@
+#include "bench_rows.h"
+
+#include <memory>
+
+#include "bench_scenes.h"
+#include "floor_loops.h"
+#include "host_clipboard.h"
+#include "name_list.h"
+
+namespace bench {
+
+namespace {
+
+// A document that lives as long as the row's functions.
+std::shared_ptr<testhost::Document> NewDocument() { return std::make_shared<testhost::Document>(); }
+
+Row Copy(const testhost::PluginExports& plugin, bool materials, int count) {
+  const std::string what = materials ? "copy MaterialNames, " : "copy ObjectNames, ";
+  return {what + std::to_string(count) + " targets",
+          [&plugin, materials, count](std::function<void()>& command, std::function<void()>& floor) {
+            auto doc = NewDocument();
+            materials ? Materials(*doc, count) : Objects(*doc, count, count);
+            command = [&plugin, doc, materials] { plugin.MQModifySelect(materials ? 2 : 0, doc->handle()); };
+            floor = [doc, materials] { materials ? CopyMaterialsFloor(doc->handle()) : CopyObjectsFloor(doc->handle()); };
+          },
+          1.2, 15};
+}
+
+Row Restore(const testhost::PluginExports& plugin, const std::string& label, int objects,
+            const std::vector<std::string>& lines, double target, int pairs) {
+  return {label,
+          [&plugin, objects, lines](std::function<void()>& command, std::function<void()>& floor) {
+            auto doc = NewDocument();
+            Objects(*doc, objects, static_cast<int>(lines.size()));
+            // The restore reads the text and leaves it on the clipboard.
+            testhost::PutClipboardText(TextOf(lines));
+            command = [&plugin, doc] { plugin.MQModifySelect(1, doc->handle()); };
+            floor = [doc, lines] { RestoreObjectsFloor(doc->handle(), lines); };
+          },
+          target, pairs};
+}
+
+Row Parse() {
+  return {"parsing 1 MB of text",
+          [](std::function<void()>& command, std::function<void()>& floor) {
+            auto text = std::make_shared<std::string>(TextOfSize(1 << 20));
+            // The floor's lines: as the parse converts them, without their line ends.
+            auto lines = std::make_shared<std::vector<std::string>>();
+            for (size_t start = 0; start < text->size();) {
+              const size_t end = text->find('\n', start);
+              lines->push_back(text->substr(start, end - start - 1));
+              start = end + 1;
+            }
+            command = [text] { ParseNameList(*text); };
+            floor = [lines] { ParseFloor(*lines); };
+          },
+          1.3, 15, false};
+}
+
+}  // namespace
+
+std::vector<Row> Rows(const testhost::PluginExports& plugin) {
+  std::vector<Row> rows;
+  for (bool materials : {false, true}) {
+    for (int count : {1000, 10000, 100000}) rows.push_back(Copy(plugin, materials, count));
+  }
+  rows.push_back(Restore(plugin, "restore ObjectNames, 1,000 of 1,000, no clash", 1000, FreshNames(1000), 1.2, 9));
+  rows.push_back(
+      Restore(plugin, "restore ObjectNames, 1,000 of 1,000, every entry clashing", 1000, ClashingNames(1000), 1.2, 9));
+  rows.push_back(Restore(plugin, "restore ObjectNames, 1,000 equal lines on 1,000", 1000, EqualNames(1000), 1.2, 9));
+  rows.push_back(
+      Restore(plugin, "restore ObjectNames, 10,000 equal lines on 10,000", 10000, EqualNames(10000), 1.2, 3));
+  rows.push_back(Restore(plugin, "restore ObjectNames, 1,000 targets in 10,000 objects", 10000, FreshNames(1000), 0, 5));
+  rows.push_back(Parse());
+  return rows;
+}
+
+}  // namespace bench
