@@ -19,13 +19,7 @@ namespace {
 
 std::string Duration(double seconds) {
   char text[32];
-  if (seconds >= 1) {
-    std::snprintf(text, sizeof text, "%.2f s", seconds);
-  } else if (seconds >= 1e-3) {
-    std::snprintf(text, sizeof text, "%.2f ms", seconds * 1e3);
-  } else {
-    std::snprintf(text, sizeof text, "%.1f us", seconds * 1e6);
-  }
+  std::snprintf(text, sizeof text, seconds >= 1e-3 ? "%.2f ms" : "%.1f us", seconds * (seconds >= 1e-3 ? 1e3 : 1e6));
   return text;
 }
 

@@ -12,24 +12,7 @@ struct CandidateCase {
   std::string next;
 };
 
-// Printed with bytes outside printable ASCII escaped and long runs counted.
-std::ostream& operator<<(std::ostream& out, const CandidateCase& c) {
-  out << '"';
-  for (size_t i = 0; i < c.name.size(); ++i) {
-    size_t run = 1;
-    while (i + run < c.name.size() && c.name[i + run] == c.name[i]) ++run;
-    const unsigned char byte = static_cast<unsigned char>(c.name[i]);
-    if (run > 3) out << run << "x";
-    if (byte >= 0x20 && byte < 0x7F) {
-      out << c.name[i];
-    } else {
-      const char* hex = "0123456789ABCDEF";
-      out << "\\x" << hex[byte >> 4] << hex[byte & 15];
-    }
-    if (run > 3) i += run - 1;
-  }
-  return out << '"';
-}
+std::ostream& operator<<(std::ostream& out, const CandidateCase& c) { return out << ::testing::PrintToString(c.name); }
 
 class NextCandidate : public ::testing::TestWithParam<CandidateCase> {};
 

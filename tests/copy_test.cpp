@@ -51,16 +51,6 @@ INSTANTIATE_TEST_SUITE_P(Texts, CopyLayouts,
                                                     std::string(249, 'z') + "\n", std::string(249, 'z') + "\r\n"}),
                          [](const auto& info) { return std::string(info.param.label); });
 
-TEST_F(Copy, OnlyTargetsAreCopiedInIndexOrder) {
-  testsupport::AddObjects(doc, {{0, true, 1, "Body"}, {1, false, 0, "Arm"}, {0, false, 0, "Lamp"}, {0, false, 1, "Floor"}});
-  doc.AddMaterial("m0", 0);
-  doc.AddMaterial("m1", 1);
-  EXPECT_TRUE(Run(0));
-  EXPECT_EQ(ClipboardBlock(), std::string("Body\nArm\nFloor\n") + '\0');
-  EXPECT_TRUE(Run(2));
-  EXPECT_EQ(ClipboardBlock(), std::string("m1\r\n") + '\0');
-}
-
 #if !defined(_WIN32)
 TEST_F(Copy, AClipboardHeldElsewhereIsLeftAsItWas) {
   doc.AddObject("A", 0, false, 1);

@@ -64,17 +64,6 @@ TEST_F(Exports, FileExportsAnswerNullOrZeroAndTouchNothing) {
   EXPECT_STREQ(untouched, "do not touch");
 }
 
-TEST_F(Exports, EveryEventAnswersZero) {
-  int result = -7;
-  const char* name = "result";
-  void* list[] = {const_cast<char*>(name), &result, nullptr, nullptr};
-  for (int code = -5; code <= 400; ++code) {
-    EXPECT_EQ(mq().MQOnEvent(nullptr, code, list), 0) << code;
-    EXPECT_EQ(mq().MQOnEvent(nullptr, code, nullptr), 0) << code;
-  }
-  EXPECT_EQ(result, -7);
-}
-
 TEST_F(Exports, TheThreeCommandExportsRunTheSameCommand) {
   ASSERT_TRUE(mq().MQInit(testhost::OwnExecutablePath().c_str()));
   testhost::Document doc;

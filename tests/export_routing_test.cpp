@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <memory>
+#include <type_traits>
 
 #include "MQImportPlugin.h"
 #include "MQMenuBasePlugin.h"
@@ -18,11 +19,17 @@ enum class Family { Import, Menu, Station, Command };
 
 int g_kind = 0;
 
-class ImportPlugin : public MQImportPlugin {
+// A plug-in of a family that reports the row's kind.
+template <class Family>
+class Reporting : public Family {
  public:
   void GetPlugInID(DWORD*, DWORD*) override {}
-  const char* GetPlugInName() override { return "import"; }
+  const char* GetPlugInName() override { return "routing"; }
   int GetPlugInType() override { return g_kind; }
+};
+
+class ImportPlugin : public Reporting<MQImportPlugin> {
+ public:
   const char* EnumFileType(int index) override { return index == 0 ? "type" : nullptr; }
   const char* EnumFileExt(int index) override { return index == 0 ? "ext" : nullptr; }
   BOOL ImportFile(MQFileArgument a, MQFileArgument b, MQFileArgument c) override {
@@ -30,30 +37,19 @@ class ImportPlugin : public MQImportPlugin {
   }
 };
 
-class MenuPlugin : public MQMenuBasePlugin {
+class MenuPlugin : public Reporting<MQMenuBasePlugin> {
  public:
-  void GetPlugInID(DWORD*, DWORD*) override {}
-  const char* GetPlugInName() override { return "menu"; }
-  int GetPlugInType() override { return g_kind; }
   const char* EnumString(int index) override { return index == 0 ? "menu 0" : index == 1 ? "menu 1" : nullptr; }
   BOOL Execute(int index, MQDocument) override { return 10 + index; }
 };
 
-class StationPlugin : public MQStationPlugin {
+template <class Family>
+class Resident : public Reporting<Family> {
  public:
-  void GetPlugInID(DWORD*, DWORD*) override {}
-  const char* GetPlugInName() override { return "station"; }
-  int GetPlugInType() override { return g_kind; }
-  const char* EnumString() override { return "station"; }
+  const char* EnumString() override { return std::is_same<Family, MQCommandPlugin>::value ? "command" : "station"; }
 };
-
-class CommandPlugin : public MQCommandPlugin {
- public:
-  void GetPlugInID(DWORD*, DWORD*) override {}
-  const char* GetPlugInName() override { return "command"; }
-  int GetPlugInType() override { return g_kind; }
-  const char* EnumString() override { return "command"; }
-};
+typedef Resident<MQStationPlugin> StationPlugin;
+typedef Resident<MQCommandPlugin> CommandPlugin;
 
 std::unique_ptr<MQBasePlugin> g_plugin;
 

@@ -121,6 +121,7 @@ run saved.scene save-as again.scene >/dev/null
 if cmp -s odd.scene saved.scene && cmp -s saved.scene again.scene; then pass; else
   fail "save-reload: the saved scenes differ"; diff odd.scene saved.scene
 fi
+[ -z "$(ls -A | grep -i -e saving -e '\.tmp$')" ] && pass || fail "save-reload: a temporary file is left: $(ls -A)"
 printf 'Z\n' >z.txt
 run swap.scene clip-from z.txt restore-objects save >/dev/null
 check save-over 0 '  > S..   0  "Z"' -- swap.scene show
@@ -163,6 +164,9 @@ malformed() {  # NAME CONTENT EXPECTED_MESSAGE
 }
 malformed keyword 'object 0 s A\nobjet 0 s B\n' "2: expected 'object', 'material', 'no-object', 'no-material' or a comment"
 malformed depth '# c\nobject x s A\n' '2: expected a depth (a whole number) after '"'"'object'"'"
+malformed fraction 'object 0 s A\nobject 1.5 s B\n' '2: expected a depth (a whole number) after '"'"'object'"'"
+malformed huge-depth 'object 99999999999 s A\n' '1: expected a depth (a whole number) after '"'"'object'"'"
+malformed cr-in-lf-file 'object 0 s A\nno-object\r\n' "2: expected nothing after 'no-object', not a CR: the file's first line ends in LF alone, so LF ends its lines"
 malformed flags 'object 0 q A\n' "1: expected flags after the depth: '-' or letters of 's', 'f', 'x'"
 malformed material-flags 'material f M\n' "1: expected flags after 'material': '-' or 's'"
 malformed no-flags 'object 0\n' "1: expected flags after the depth: '-' or letters of 's', 'f', 'x'"

@@ -16,15 +16,6 @@ using testsupport::ObjectSpec;
 
 const std::string kTemporary = "  *TEMPORALYNAME_forTagkeeper";
 
-// The names as the clash search reads them.
-testsupport::NameModel ModelOf(const testhost::Document& d, bool materials) {
-  testsupport::NameModel model{materials ? d.MaterialNames() : d.ObjectNames(), {}};
-  for (int i = 0; i < static_cast<int>(model.names.size()); ++i) {
-    model.counted.push_back(materials ? d.material(i) != nullptr : d.object(i) != nullptr && !d.is_foreign(i));
-  }
-  return model;
-}
-
 class Restore : public HostedTest {
  protected:
   // Restores names from text into d (objects, or materials) and checks what
@@ -39,7 +30,7 @@ class Restore : public HostedTest {
     const NameEncoding encoding = NameEncoding::InForce();
     NameList entries = ParseNameList(text, encoding);
     for (std::string& entry : entries) entry.resize(encoding.FittingPrefix(entry.data(), entry.size(), kLongestName));
-    testsupport::NameModel model = ModelOf(d, materials);
+    testsupport::NameModel model = testsupport::ModelOf(d, materials);
     const auto expected_renames = testsupport::ReferenceRenames(model, targets, entries, encoding);
 
     std::vector<testsupport::Rename> renames;

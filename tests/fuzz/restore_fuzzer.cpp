@@ -119,18 +119,6 @@ size_t DecodeOne(const std::string& text, size_t at, uint32_t& c) {
   return size;
 }
 
-std::string Encode(uint32_t c) {
-  std::string out;
-  if (c < 0x80) return std::string(1, static_cast<char>(c));
-  if (c < 0x800) return out + static_cast<char>(0xC0 | (c >> 6)) + static_cast<char>(0x80 | (c & 0x3F));
-  if (c < 0x10000) {
-    return out + static_cast<char>(0xE0 | (c >> 12)) + static_cast<char>(0x80 | ((c >> 6) & 0x3F)) +
-           static_cast<char>(0x80 | (c & 0x3F));
-  }
-  return out + static_cast<char>(0xF0 | (c >> 18)) + static_cast<char>(0x80 | ((c >> 12) & 0x3F)) +
-         static_cast<char>(0x80 | ((c >> 6) & 0x3F)) + static_cast<char>(0x80 | (c & 0x3F));
-}
-
 // One character as the runtime's UTF-8 locale reads it, which takes more
 // than Windows does (code points past U+10FFFF).
 size_t DecodeInLocale(const std::string& text, size_t at, uint32_t& c) {
@@ -155,7 +143,7 @@ std::string ModelName(std::string line, bool ansi, locale_t unicode) {
     const size_t size = ansi ? DecodeOne(line, at, c) : DecodeInLocale(line, at, c);
     if (size == 0) return "invalid";
     const bool printable = (c >= 0x20 && c < 0x7F) || (iswprint_l(c, unicode) && !iswcntrl_l(c, unicode));
-    name += printable ? Encode(c) : " ";
+    name += printable ? line.substr(at, size) : " ";  // a printable character is valid: as it stands
     if (name.size() <= kLongest) whole = name.size();
     at += size;
   }
@@ -171,14 +159,6 @@ std::vector<std::string> ModelEntries(const std::string& text, bool ansi, locale
     start = end + 1;
   }
   return entries;
-}
-
-testsupport::NameModel ModelOf(const testhost::Document& doc, bool materials) {
-  testsupport::NameModel model{materials ? doc.MaterialNames() : doc.ObjectNames(), {}};
-  for (int i = 0; i < static_cast<int>(model.names.size()); ++i) {
-    model.counted.push_back(materials ? doc.material(i) != nullptr : doc.object(i) && !doc.is_foreign(i));
-  }
-  return model;
 }
 
 locale_t g_unicode;
@@ -226,7 +206,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const TargetList targets = ModelTargets(doc, on_materials);
   const std::vector<std::string> entries = ModelEntries(text, ansi, g_unicode);
   const std::vector<std::string> before = on_materials ? doc.MaterialNames() : doc.ObjectNames();
-  testsupport::NameModel model = ModelOf(doc, on_materials);
+  testsupport::NameModel model = testsupport::ModelOf(doc, on_materials);
   const auto expected = testsupport::ReferenceRenames(model, targets, entries, NameEncoding::InForce());
 
   std::vector<testsupport::Rename> renames;

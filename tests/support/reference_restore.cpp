@@ -20,6 +20,14 @@ bool HeldByAnother(const NameModel& model, int own, const std::string& name) {
 
 }  // namespace
 
+NameModel ModelOf(const testhost::Document& doc, bool materials) {
+  NameModel model{materials ? doc.MaterialNames() : doc.ObjectNames(), {}};
+  for (int i = 0; i < static_cast<int>(model.names.size()); ++i) {
+    model.counted.push_back(materials ? doc.material(i) != nullptr : doc.object(i) && !doc.is_foreign(i));
+  }
+  return model;
+}
+
 std::ostream& operator<<(std::ostream& out, const Rename& rename) {
   return out << rename.index << " -> \"" << rename.name << "\"";
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "document.h"
 #include "name_encoding.h"
 #include "target_list.h"
 
@@ -24,6 +25,7 @@ struct NameModel {
   std::vector<std::string> names;
   std::vector<bool> counted;
 };
+NameModel ModelOf(const testhost::Document& doc, bool materials);
 
 // Every SetName of both passes, in order, for entries already cut to a name's
 // length; applied to model as the host would apply them.

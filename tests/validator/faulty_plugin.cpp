@@ -50,7 +50,7 @@ struct Forward {
 };
 
 // Keeps at most size bytes of the clipboard's text (and its NUL).
-[[maybe_unused]] void CutClipboardText(size_t size, bool at_line_count) {
+[[maybe_unused]] void CutClipboardText(size_t size) {
   if (!OpenClipboard(nullptr)) return;
   std::string text;
   if (HANDLE block = GetClipboardData(CF_TEXT)) {
@@ -58,14 +58,6 @@ struct Forward {
       text.assign(data, strnlen(data, GlobalSize(block)));
       GlobalUnlock(block);
     }
-  }
-  if (at_line_count) {  // size counts lines
-    size_t end = 0;
-    for (size_t lines = 0; lines < size && end != std::string::npos; ++lines) {
-      end = text.find('\n', end);
-      if (end != std::string::npos) ++end;
-    }
-    size = end == std::string::npos ? text.size() : end;
   }
   if (text.size() > size) {
     text.resize(size);
@@ -127,14 +119,14 @@ struct Faulty : Forward {
 #elif defined(TK_FAULT_SMALL_BUFFER)
   // A restore reads the clipboard through a buffer of 4 KiB.
   static BOOL MQCreate(int index, MQDocument document) {
-    if (index == 1 || index == 3) CutClipboardText(4096, false);
+    if (index == 1 || index == 3) CutClipboardText(4096);
     return Forward::MQCreate(index, document);
   }
 #elif defined(TK_FAULT_SHORT_INDEX)
-  // A copy stops after 8,192 names.
+  // A copy stops at 64 KiB of text.
   static BOOL MQCreate(int index, MQDocument document) {
     const BOOL result = Forward::MQCreate(index, document);
-    if (index == 0 || index == 2) CutClipboardText(8192, true);
+    if (index == 0 || index == 2) CutClipboardText(65536);
     return result;
   }
 #elif defined(TK_FAULT_CRASH)
