@@ -20,8 +20,14 @@ Row Copy(const testhost::PluginExports& plugin, bool materials, int count) {
           [&plugin, materials, count](std::function<void()>& command, std::function<void()>& floor) {
             auto doc = NewDocument();
             materials ? Materials(*doc, count) : Objects(*doc, count, count);
+            size_t size = 0;  // the text's: each name and its line end
+            for (const std::string& name : materials ? doc->MaterialNames() : doc->ObjectNames()) {
+              size += name.size() + (materials ? 2 : 1);
+            }
             command = [&plugin, doc, materials] { plugin.MQModifySelect(materials ? 2 : 0, doc->handle()); };
-            floor = [doc, materials] { materials ? CopyMaterialsFloor(doc->handle()) : CopyObjectsFloor(doc->handle()); };
+            floor = [doc, materials, size] {
+              materials ? CopyMaterialsFloor(doc->handle(), size) : CopyObjectsFloor(doc->handle(), size);
+            };
           },
           1.2, 15};
 }

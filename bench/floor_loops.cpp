@@ -14,9 +14,33 @@ namespace {
 
 const char kTemporaryName[] = "  *TEMPORALYNAME_forTagkeeper";
 
+// A block for a text of size bytes, handed to the clipboard as a copy does.
+void HandOverBlock(size_t size) {
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_DDESHARE, size + 1);
+  if (!OpenClipboard(nullptr)) return (void)GlobalFree(block);
+  EmptyClipboard();
+  if (SetClipboardData(CF_TEXT, block)) {
+    OutputDebugStringW(L"ok");
+  } else {
+    GlobalFree(block);
+  }
+  CloseClipboard();
+}
+
+// The clipboard's block, taken as a restore takes it (its text is the
+// restore's to copy).
+void TakeBlock() {
+  if (!OpenClipboard(nullptr)) return;
+  if (HANDLE block = GetClipboardData(CF_TEXT)) {
+    OutputDebugStringW(L"ok");
+    if (GlobalLock(block)) GlobalUnlock(block);
+  }
+  CloseClipboard();
+}
+
 }  // namespace
 
-void CopyObjectsFloor(MQDocument doc) {
+void CopyObjectsFloor(MQDocument doc, size_t text_size) {
   const auto& host = host::Table();
   const int count = host.MQDoc_GetObjectCount(doc);
   for (int i = 0; i < count; ++i) {
@@ -27,17 +51,20 @@ void CopyObjectsFloor(MQDocument doc) {
   }
   char buffer[kNameBufferSize];
   for (int i = 0; i < count; ++i) host.MQObj_GetName(host.MQDoc_GetObject(doc, i), buffer, kNameBufferSize);
+  HandOverBlock(text_size);
 }
 
-void CopyMaterialsFloor(MQDocument doc) {
+void CopyMaterialsFloor(MQDocument doc, size_t text_size) {
   const auto& host = host::Table();
   const int count = host.MQDoc_GetMaterialCount(doc);
   for (int i = 0; i < count; ++i) host.MQMat_GetIntValue(host.MQDoc_GetMaterial(doc, i), kAttributeSelected);
   char buffer[kNameBufferSize];
   for (int i = 0; i < count; ++i) host.MQMat_GetName(host.MQDoc_GetMaterial(doc, i), buffer, kNameBufferSize);
+  HandOverBlock(text_size);
 }
 
 void RestoreObjectsFloor(MQDocument doc, const std::vector<std::string>& names) {
+  TakeBlock();
   const auto& host = host::Table();
   const int count = host.MQDoc_GetObjectCount(doc);
   const int targets = static_cast<int>(names.size());

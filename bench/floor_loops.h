@@ -1,7 +1,8 @@
 #pragma once
 // The floors: bare loops that make exactly the host calls a command makes, in
-// the same order, and nothing else. The plug-in's own cost is what a command
-// takes beyond its floor.
+// the same order, and hand over or take the clipboard's block as the command
+// must (the system's work, not the plug-in's), and nothing else. The plug-in's
+// own cost is what a command takes beyond its floor.
 #include <string>
 #include <vector>
 
@@ -9,11 +10,12 @@
 
 namespace bench {
 
-// "copy ObjectNames" on unfolded objects that are all selected.
-void CopyObjectsFloor(MQDocument doc);
+// "copy ObjectNames" on unfolded objects that are all selected, whose text
+// has text_size bytes.
+void CopyObjectsFloor(MQDocument doc, size_t text_size);
 
 // "copy MaterialNames" on materials that are all selected.
-void CopyMaterialsFloor(MQDocument doc);
+void CopyMaterialsFloor(MQDocument doc, size_t text_size);
 
 // "restore ObjectNames" on unfolded objects of which the first names.size()
 // are selected, each getting a line: the target list, the clash searches'

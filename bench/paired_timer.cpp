@@ -7,9 +7,9 @@ namespace bench {
 
 namespace {
 
-double Seconds(const std::function<void()>& function, int repetitions) {
+double Seconds(const std::function<void()>& function) {
   const auto start = std::chrono::steady_clock::now();
-  for (int i = 0; i < repetitions; ++i) function();
+  function();
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
@@ -24,13 +24,20 @@ double Median(std::vector<double> values) {
 PairedResult TimePaired(const std::function<void()>& command, const std::function<void()>& floor, int pairs,
                         double sample_seconds) {
   // Warm both up, and find how many runs make a sample.
-  const double once = Seconds(command, 1);
-  Seconds(floor, 1);
+  const double once = Seconds(command);
+  Seconds(floor);
   const int repetitions = std::max(1, static_cast<int>(sample_seconds / std::max(once, 1e-9)));
   std::vector<double> commands, floors, ratios;
   for (int pair = 0; pair < pairs; ++pair) {
-    const double command_time = Seconds(command, repetitions) / repetitions;
-    const double floor_time = Seconds(floor, repetitions) / repetitions;
+    // The two halves take turns run by run, so that what disturbs the machine
+    // for longer than a run falls on both.
+    double command_time = 0, floor_time = 0;
+    for (int run = 0; run < repetitions; ++run) {
+      command_time += Seconds(command);
+      floor_time += Seconds(floor);
+    }
+    command_time /= repetitions;
+    floor_time /= repetitions;
     commands.push_back(command_time);
     floors.push_back(floor_time);
     ratios.push_back(command_time / floor_time);

@@ -2,7 +2,7 @@
 // Times a command and its floor alternately (command, floor, command, floor,
 // ...) in one process on the same data, so that the machine's noise lands on
 // both halves of each pair, and reports the median and the spread of the
-// pairs' ratios.
+// pairs' ratios. A pair sums many such turns.
 #include <functional>
 #include <vector>
 
@@ -16,8 +16,8 @@ struct PairedResult {
   int pairs;
 };
 
-// Each half of a pair repeats its function until it took at least
-// sample_seconds (calibrated once on the command); pairs pairs in all.
+// A pair takes turns until each half took about sample_seconds (calibrated
+// once on the command); pairs pairs in all.
 PairedResult TimePaired(const std::function<void()>& command, const std::function<void()>& floor, int pairs,
                         double sample_seconds);
 

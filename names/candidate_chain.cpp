@@ -40,6 +40,12 @@ void CandidateChain::Start(const char* entry, size_t size, size_t length, const 
   }
   quick_ = phases_.size() == 1 && phases_[0].value.size <= 18 && phases_[0].stem + 19 < kNameBufferSize;
   quick_value_ = quick_ ? SaturatedValue(phases_[0].value.digits, phases_[0].value.size) : 0;
+  written_plain_ = quick_ && phases_[0].written.size > 0 && phases_[0].written.digits[0] != '0';
+  stem_word_ = stem_mask_ = 0;
+  if (quick_ && phases_[0].stem <= 8) {
+    std::memcpy(&stem_word_, entry_, phases_[0].stem);
+    std::memset(&stem_mask_, 0xFF, phases_[0].stem);
+  }
 }
 
 size_t CandidateChain::PositionSlowly(const char* buffer) const {

@@ -35,8 +35,14 @@ class CandidateChain {
     if (!quick_) return PositionSlowly(buffer);
     // The one phase: the name must be its stem, then digits only, then a NUL.
     const Phase& phase = phases_.front();
-    for (size_t i = 0; i < phase.stem; ++i) {
-      if (buffer[i] != entry_[i]) return kNotOnChain;  // a NUL differs too: the entry holds none
+    if (phase.stem <= 8) {
+      // The buffer's first eight bytes hold values (name buffers are filled
+      // once before the host writes into them): one comparison does.
+      uint64_t head;
+      std::memcpy(&head, buffer, 8);
+      if ((head & stem_mask_) != stem_word_) return kNotOnChain;
+    } else if (std::memcmp(buffer, entry_, phase.stem) != 0) {
+      return kNotOnChain;  // a NUL differs too: the entry holds none
     }
     const char* run = buffer + phase.stem;
     uint64_t number = 0;
@@ -45,7 +51,10 @@ class CandidateChain {
       if (++digits > 18) return PositionSlowly(buffer);  // a number too long for a quick look
     }
     if (run[digits] != '\0') return kNotOnChain;  // more after the digits: not a candidate's stem
-    if (digits == phase.written.size && std::memcmp(run, phase.written.digits, digits) == 0) return phase.first;
+    if (digits == phase.written.size &&
+        (written_plain_ ? number == quick_value_ : std::memcmp(run, phase.written.digits, digits) == 0)) {
+      return phase.first;
+    }
     if (digits == 0 || run[0] == '0' || number <= quick_value_ || number - quick_value_ >= phase.count) {
       return kNotOnChain;
     }
@@ -80,4 +89,6 @@ class CandidateChain {
   // a name buffer: names are then placed quickly.
   bool quick_ = false;
   uint64_t quick_value_ = 0;
+  bool written_plain_ = false;  // the first number is written without leading zeros
+  uint64_t stem_word_ = 0, stem_mask_ = 0;  // a stem of up to eight bytes, as a word
 };

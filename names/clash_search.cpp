@@ -5,7 +5,7 @@
 ClashSearch::ClashSearch(size_t name_count, const NameEncoding& encoding)
     : encoding_(encoding), length_(name_count + 1), taken_((length_ + 63) / 64) {}
 
-void ClashSearch::Begin(const std::string& entry) {
+void ClashSearch::Begin(std::string_view entry) {
   chain_.Start(entry.data(), std::min(entry.size(), kLongestName), length_, encoding_);
   std::fill(taken_.begin(), taken_.end(), 0);
 }

@@ -3,7 +3,7 @@
 // no other object (material) holds. One reading of the other names decides
 // it, since no name changes while one target's search runs; each target's
 // reading is fresh and sees the renames made before it.
-#include <string>
+#include <string_view>
 #include <vector>
 
 #include "candidate_chain.h"
@@ -19,14 +19,14 @@ class ClashSearch {
   // object, as the host filled it. The result stays valid until the next
   // search.
   template <class ReadNames>
-  const char* FreeName(const std::string& entry, ReadNames&& read_names) {
+  const char* FreeName(std::string_view entry, ReadNames&& read_names) {
     Begin(entry);
     read_names([this](const char* buffer) { Take(buffer); });
     return End();
   }
 
  private:
-  void Begin(const std::string& entry);
+  void Begin(std::string_view entry);
   void Take(const char* buffer) {
     const size_t position = chain_.PositionInBuffer(buffer);
     if (position < length_) taken_[position / 64] |= uint64_t{1} << (position % 64);

@@ -21,7 +21,8 @@ class NameEncoding {
   std::string ToMultiByte(const std::wstring& wide) const;
 
   // The same conversions into buffers that a caller keeps from line to line.
-  // ToWideIn converts line[0, size), which a NUL follows, into wide, which
+  // ToWideIn converts line[0, size), which a NUL follows unless the encoding
+  // TakesLengths (the code page's conversions do), into wide, which
   // has WideRoom(size) characters; ToMultiByteIn converts wide[0, length),
   // which a zero follows, into line, which has ByteRoom(length) bytes. Each
   // ends its result with a zero and returns its length, or -1 where the
@@ -29,6 +30,7 @@ class NameEncoding {
   size_t WideRoom(size_t size) const;
   size_t ByteRoom(size_t length) const;
   long ToWideIn(const char* line, size_t size, wchar_t* wide, size_t room) const;
+  bool TakesLengths() const { return ansi_; }
   long ToMultiByteIn(const wchar_t* wide, size_t length, char* line, size_t room) const;
 
   // The bytes of the character that starts at text, of which left remain;

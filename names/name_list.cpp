@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <stdexcept>
 #include <cwctype>
 
 namespace {
@@ -39,25 +40,31 @@ class LineCleaner {
  public:
   explicit LineCleaner(const NameEncoding& encoding) : encoding_(encoding) {}
 
-  std::string Clean(const char* line, size_t size) {
+  // Adds the line's name to names.
+  void Clean(const char* line, size_t size, NameList& names) {
     if (size > 0 && line[size - 1] == '\r') --size;
-    // The conversions read up to a NUL: the line gets one of its own.
-    Fit(line_, size + 1);
-    std::copy(line, line + size, line_.begin());
-    line_[size] = '\0';
+    // The runtime's conversion reads up to a NUL: the line gets one of its own.
+    if (!encoding_.TakesLengths()) {
+      Fit(line_, size + 1);
+      std::copy(line, line + size, line_.begin());
+      line_[size] = '\0';
+      line = line_.data();
+    }
     Fit(wide_, encoding_.WideRoom(size));
-    const long length = encoding_.ToWideIn(line_.data(), size, wide_.data(), wide_.size());
-    if (length < 0) return "invalid";
+    const long length = encoding_.ToWideIn(line, size, wide_.data(), wide_.size());
+    if (length < 0) return names.Add("invalid");
     for (long at = 0; at < length; ++at) {
+      const wchar_t c = wide_[at];
+      if (c >= 0x20 && c < 0x7F) continue;  // printable ASCII, the most of names
       if (IsSurrogatePair(wide_.data(), length, at)) {
         ++at;
-      } else if (!IsPrintable(wide_[at])) {
+      } else if (!IsPrintable(c)) {
         wide_[at] = L' ';
       }
     }
     Fit(bytes_, encoding_.ByteRoom(length));
     const long cleaned = encoding_.ToMultiByteIn(wide_.data(), length, bytes_.data(), bytes_.size());
-    return cleaned < 0 ? std::string("invalid") : std::string(bytes_.data(), cleaned);
+    names.Add(cleaned < 0 ? std::string_view("invalid") : std::string_view(bytes_.data(), cleaned));
   }
 
  private:
@@ -73,14 +80,38 @@ class LineCleaner {
 
 }  // namespace
 
+NameList::NameList(std::initializer_list<std::string> names) {
+  for (const std::string& name : names) Add(name);
+}
+
+void NameList::Reserve(size_t entries, size_t bytes) {
+  spans_.reserve(entries);
+  bytes_.reserve(bytes);
+}
+
+void NameList::Add(std::string_view name) {
+  // A text past 4 GiB (only a 64-bit build could hold one) ends the command.
+  if (bytes_.size() + name.size() > UINT32_MAX) throw std::length_error("name list of 4 GiB");
+  spans_.push_back(Span{static_cast<uint32_t>(bytes_.size()), static_cast<uint32_t>(name.size())});
+  bytes_.append(name.data(), name.size());
+}
+
+std::vector<std::string> NameList::Strings() const {
+  std::vector<std::string> strings;
+  for (size_t k = 0; k < size(); ++k) strings.emplace_back((*this)[k]);
+  return strings;
+}
+
 NameList ParseNameList(const std::string& text, const NameEncoding& encoding) {
   NameList names;
+  // A line's name is about as long as the line: one block holds them all.
+  names.Reserve(text.size() / 16 + 1, text.size());
   LineCleaner cleaner(encoding);
   const char* const end = text.data() + text.size();
   for (const char* start = text.data(); start < end;) {
     const char* line_end = static_cast<const char*>(std::memchr(start, '\n', end - start));
     if (line_end == nullptr) line_end = end;
-    names.push_back(cleaner.Clean(start, line_end - start));
+    cleaner.Clean(start, line_end - start, names);
     start = line_end + 1;
   }
   return names;

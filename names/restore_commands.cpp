@@ -17,12 +17,13 @@ namespace {
 const char kTemporaryName[] = "  *TEMPORALYNAME_forTagkeeper";
 
 // Two name buffers, used in turn: one name is read while the one before waits.
+// Filled once, so that every byte holds a value whatever the host writes.
 class NameBuffers {
  public:
   char* Next() { return buffers_[next_ ^= 1]; }
 
  private:
-  NameBuffer buffers_[2];
+  NameBuffer buffers_[2] = {};
   int next_ = 0;
 };
 
@@ -84,14 +85,16 @@ struct MaterialNames {
 template <class Names>
 void AssignNames(const Names& names, const TargetList& targets, NameList& entries, const NameEncoding& encoding) {
   const size_t pairs = std::min(targets.size(), entries.size());
-  if (std::all_of(entries.begin(), entries.begin() + pairs, [](const std::string& e) { return e.empty(); })) return;
+  size_t named = 0;
+  for (size_t k = 0; k < pairs; ++k) named += !entries[k].empty();
+  if (named == 0) return;
 
   // Everything the second pass needs is made before the first renames
   // anything, so that no failure can strand a target with the temporary name.
   // No name the host can give back is longer than kLongestName bytes, so an
   // entry is cut to that, on a whole character, before its clash search.
   for (size_t k = 0; k < pairs; ++k) {
-    entries[k].resize(encoding.FittingPrefix(entries[k].data(), entries[k].size(), kLongestName));
+    entries.Cut(k, encoding.FittingPrefix(entries[k].data(), entries[k].size(), kLongestName));
   }
   ClashSearch search(static_cast<size_t>(std::max(names.Count(), 0)), encoding);
   NameBuffers buffers;

@@ -6,6 +6,9 @@
 #include "scoped_locale.h"
 #include "name_list.h"
 
+// Name lists in test output, entry by entry.
+void PrintTo(const NameList& names, std::ostream* out) { *out << ::testing::PrintToString(names.Strings()); }
+
 namespace {
 
 using testsupport::ScopedLocale;
@@ -13,7 +16,7 @@ using testsupport::ScopedLocale;
 struct ParseCase {
   const char* label;
   std::string text;
-  std::vector<std::string> names;
+  NameList names;
 };
 
 std::ostream& operator<<(std::ostream& out, const ParseCase& c) { return out << c.label; }

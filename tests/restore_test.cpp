@@ -28,7 +28,7 @@ class Restore : public HostedTest {
     const std::vector<std::string> before = names();
     const TargetList targets = materials ? BuildMaterialTargets(d.handle()) : BuildObjectTargets(d.handle());
     const NameEncoding encoding = NameEncoding::InForce();
-    NameList entries = ParseNameList(text, encoding);
+    std::vector<std::string> entries = ParseNameList(text, encoding).Strings();
     for (std::string& entry : entries) entry.resize(encoding.FittingPrefix(entry.data(), entry.size(), kLongestName));
     testsupport::NameModel model = testsupport::ModelOf(d, materials);
     const auto expected_renames = testsupport::ReferenceRenames(model, targets, entries, encoding);

@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   text = text.substr(0, text.find('\0'));
   const NameList names = ParseNameList(text);
   if (names.size() != LineCount(text)) std::abort();
-  for (const std::string& entry : names) {
+  for (const std::string& entry : names.Strings()) {
     if (HoldsControlCharacter(entry)) std::abort();
   }
   return 0;
