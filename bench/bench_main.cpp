@@ -2,7 +2,7 @@
 // program is a stand-in host: it loads the plug-in library as a host does and
 // runs the commands through MQModifySelect; the floors make the same host
 // calls through its own bound table. Parsing runs in-process.
-//   tagkeeper-bench [--pairs-scale X] [--sample SECONDS] [--only TEXT]
+//   tagkeeper-bench [--pairs-scale X] [--sample-scale X] [--only TEXT]
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -37,11 +37,11 @@ size_t Tally(const std::function<void()>& function, size_t* name_reads = nullptr
 }  // namespace
 
 int main(int argc, char** argv) {
-  double pairs_scale = 1, sample = 0.05;
+  double pairs_scale = 1, sample_scale = 1;
   std::string only;
   for (int i = 1; i + 1 < argc; i += 2) {
     if (std::strcmp(argv[i], "--pairs-scale") == 0) pairs_scale = std::atof(argv[i + 1]);
-    if (std::strcmp(argv[i], "--sample") == 0) sample = std::atof(argv[i + 1]);
+    if (std::strcmp(argv[i], "--sample-scale") == 0) sample_scale = std::atof(argv[i + 1]);
     if (std::strcmp(argv[i], "--only") == 0) only = argv[i + 1];
   }
 #if !defined(_WIN32)
@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
       std::printf("%-56s name reads %zu\n", row.label.c_str(), name_reads);
     }
     const int pairs = std::max(3, static_cast<int>(row.pairs * pairs_scale));
-    const bench::PairedResult result = bench::TimePaired(command, floor, pairs, sample);
+    const bench::PairedResult result = bench::TimePaired(command, floor, pairs, row.sample * sample_scale);
     std::printf("%-56s %12s %10s %10s %10.2f  %d (%.2f-%.2f)%s\n", row.label.c_str(), calls.c_str(),
                 Duration(result.command_seconds).c_str(), Duration(result.floor_seconds).c_str(), result.ratio,
                 result.pairs, result.lowest, result.highest,

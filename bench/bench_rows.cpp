@@ -29,11 +29,11 @@ Row Copy(const testhost::PluginExports& plugin, bool materials, int count) {
               materials ? CopyMaterialsFloor(doc->handle(), size) : CopyObjectsFloor(doc->handle(), size);
             };
           },
-          1.2, 15};
+          1.2, 15, 0.05};
 }
 
 Row Restore(const testhost::PluginExports& plugin, const std::string& label, int objects,
-            const std::vector<std::string>& lines, double target, int pairs) {
+            const std::vector<std::string>& lines, double target, int pairs, double sample) {
   return {label,
           [&plugin, objects, lines](std::function<void()>& command, std::function<void()>& floor) {
             auto doc = NewDocument();
@@ -43,7 +43,7 @@ Row Restore(const testhost::PluginExports& plugin, const std::string& label, int
             command = [&plugin, doc] { plugin.MQModifySelect(1, doc->handle()); };
             floor = [doc, lines] { RestoreObjectsFloor(doc->handle(), lines); };
           },
-          target, pairs};
+          target, pairs, sample};
 }
 
 Row Parse() {
@@ -60,7 +60,7 @@ Row Parse() {
             command = [text] { ParseNameList(*text); };
             floor = [lines] { ParseFloor(*lines); };
           },
-          1.3, 15, false};
+          1.3, 15, 0.1, false};
 }
 
 }  // namespace
@@ -70,13 +70,13 @@ std::vector<Row> Rows(const testhost::PluginExports& plugin) {
   for (bool materials : {false, true}) {
     for (int count : {1000, 10000, 100000}) rows.push_back(Copy(plugin, materials, count));
   }
-  rows.push_back(Restore(plugin, "restore ObjectNames, 1,000 of 1,000, no clash", 1000, FreshNames(1000), 1.2, 9));
+  const std::string restore = "restore ObjectNames, ";
+  rows.push_back(Restore(plugin, restore + "1,000 of 1,000, no clash", 1000, FreshNames(1000), 1.2, 11, 0.25));
   rows.push_back(
-      Restore(plugin, "restore ObjectNames, 1,000 of 1,000, every entry clashing", 1000, ClashingNames(1000), 1.2, 9));
-  rows.push_back(Restore(plugin, "restore ObjectNames, 1,000 equal lines on 1,000", 1000, EqualNames(1000), 1.2, 9));
-  rows.push_back(
-      Restore(plugin, "restore ObjectNames, 10,000 equal lines on 10,000", 10000, EqualNames(10000), 1.2, 3));
-  rows.push_back(Restore(plugin, "restore ObjectNames, 1,000 targets in 10,000 objects", 10000, FreshNames(1000), 0, 5));
+      Restore(plugin, restore + "1,000 of 1,000, every entry clashing", 1000, ClashingNames(1000), 1.2, 11, 0.25));
+  rows.push_back(Restore(plugin, restore + "1,000 equal lines on 1,000", 1000, EqualNames(1000), 1.2, 11, 0.25));
+  rows.push_back(Restore(plugin, restore + "10,000 equal lines on 10,000", 10000, EqualNames(10000), 1.2, 5, 0));
+  rows.push_back(Restore(plugin, restore + "1,000 targets in 10,000 objects", 10000, FreshNames(1000), 0, 7, 0.3));
   rows.push_back(Parse());
   return rows;
 }

@@ -54,25 +54,25 @@ ClipboardText::~ClipboardText() {
   GlobalFree(handle_);
 }
 
-char* ClipboardText::Room(size_t size) {
+char* ClipboardText::Grow(size_t size) {
   if (failed_) return nullptr;
-  if (used_ + size > capacity_) {
-    const size_t capacity = std::max({2 * capacity_, used_ + size, kFirstCapacity, hint_});
-    HGLOBAL grown;
-    if (handle_ == nullptr) {
-      grown = GlobalAlloc(kClipboardAllocFlags, capacity);
-    } else {
-      GlobalUnlock(handle_);
-      data_ = nullptr;
-      grown = GlobalReAlloc(handle_, capacity, GMEM_MOVEABLE | GMEM_ZEROINIT);
-    }
-    if (grown == nullptr) return failed_ = true, nullptr;
-    handle_ = grown;
-    capacity_ = capacity;
-    data_ = static_cast<char*>(GlobalLock(handle_));
-    if (data_ == nullptr) return failed_ = true, nullptr;
+  const size_t capacity = std::max({2 * capacity_, used_ + size, kFirstCapacity, hint_});
+  HGLOBAL grown;
+  if (handle_ == nullptr) {
+    grown = GlobalAlloc(kClipboardAllocFlags, capacity);
+  } else {
+    GlobalUnlock(handle_);
+    data_ = nullptr;
+    grown = GlobalReAlloc(handle_, capacity, GMEM_MOVEABLE | GMEM_ZEROINIT);
   }
-  return data_ + used_;
+  if (grown != nullptr) {
+    handle_ = grown;
+    data_ = static_cast<char*>(GlobalLock(handle_));
+  }
+  // Once memory ran out no room is left, and nothing is handed over.
+  failed_ = data_ == nullptr;
+  capacity_ = failed_ ? 0 : capacity;
+  return failed_ ? nullptr : data_ + used_;
 }
 
 void ClipboardText::Write() {

@@ -19,7 +19,7 @@ class ClipboardText {
 
   // Room for size more bytes at the text's end; null once memory ran out,
   // after which nothing is handed over.
-  char* Room(size_t size);
+  char* Room(size_t size) { return used_ + size <= capacity_ ? data_ + used_ : Grow(size); }
   // Moves the text's end on by size bytes of the room.
   void Advance(size_t size) { used_ += size; }
 
@@ -29,9 +29,11 @@ class ClipboardText {
   void Write();
 
  private:
+  char* Grow(size_t size);
+
   HGLOBAL handle_ = nullptr;
   char* data_ = nullptr;  // the block, locked while it is written
-  size_t capacity_ = 0, used_ = 0, hint_ = 0;
+  size_t capacity_ = 0, used_ = 0, hint_ = 0;  // capacity_ 0 once memory ran out
   bool failed_ = false;
 };
 
