@@ -38,8 +38,8 @@ void CandidateChain::Start(const char* entry, size_t size, size_t length, const 
     const size_t last = WriteCandidate(next - 1, candidate);
     AddPhase(candidate, WriteNextCandidate(candidate, last, encoding, candidate), next, length);
   }
-  quick_ = phases_.size() == 1 && phases_[0].value.size <= 18 && phases_[0].stem + 19 < kNameBufferSize;
-  quick_value_ = quick_ ? SaturatedValue(phases_[0].value.digits, phases_[0].value.size) : 0;
+  quick_ = phases_.size() == 1 && phases_[0].value.size <= 9 && phases_[0].stem + 10 < kNameBufferSize;
+  quick_value_ = quick_ ? static_cast<uint32_t>(SaturatedValue(phases_[0].value.digits, phases_[0].value.size)) : 0;
   written_plain_ = quick_ && phases_[0].written.size > 0 && phases_[0].written.digits[0] != '0';
   stem_word_ = stem_mask_ = 0;
   if (quick_ && phases_[0].stem <= 8) {

@@ -45,10 +45,10 @@ class CandidateChain {
       return kNotOnChain;  // a NUL differs too: the entry holds none
     }
     const char* run = buffer + phase.stem;
-    uint64_t number = 0;
+    uint32_t number = 0;  // 32 bits: quick on every machine
     size_t digits = 0;
     for (unsigned digit; (digit = static_cast<unsigned char>(run[digits]) - '0') <= 9; number = number * 10 + digit) {
-      if (++digits > 18) return PositionSlowly(buffer);  // a number too long for a quick look
+      if (++digits > 9) return PositionSlowly(buffer);  // a number too long for a quick look
     }
     if (run[digits] != '\0') return kNotOnChain;  // more after the digits: not a candidate's stem
     if (digits == phase.written.size &&
@@ -85,10 +85,10 @@ class CandidateChain {
   char entry_[kLongestName];
   std::vector<Phase> phases_;
   // The value of the one phase's first number, when the chain has one phase,
-  // its value has at most 18 digits and its stem leaves room for 19 digits in
+  // its value has at most 9 digits and its stem leaves room for 10 digits in
   // a name buffer: names are then placed quickly.
   bool quick_ = false;
-  uint64_t quick_value_ = 0;
+  uint32_t quick_value_ = 0;
   bool written_plain_ = false;  // the first number is written without leading zeros
   uint64_t stem_word_ = 0, stem_mask_ = 0;  // a stem of up to eight bytes, as a word
 };

@@ -29,7 +29,7 @@ class ClashSearch {
   void Begin(std::string_view entry);
   void Take(const char* buffer) {
     const size_t position = chain_.PositionInBuffer(buffer);
-    if (position < length_) taken_[position / 64] |= uint64_t{1} << (position % 64);
+    if (position < length_) taken_[position / kWordBits] |= size_t{1} << (position % kWordBits);
   }
   const char* End();
 
@@ -38,6 +38,7 @@ class ClashSearch {
   // name_count + 1 candidates is free.
   size_t length_;
   CandidateChain chain_;
-  std::vector<uint64_t> taken_;  // a bit per chain position
+  static constexpr size_t kWordBits = 8 * sizeof(size_t);  // the machine's word
+  std::vector<size_t> taken_;  // a bit per chain position
   char candidate_[kLongestName + 1];
 };
