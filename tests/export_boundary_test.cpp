@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "host_clipboard.h"
+#include "menu_list.h"
 #include "document.h"
 #include "plugin_library.h"
 #include "tagkeeper_version.h"
@@ -49,7 +50,9 @@ TEST_F(Exports, IdentityKindAndName) {
 TEST_F(Exports, MenuStrings) {
   const char* expected[] = {"copy ObjectNames", "restore ObjectNames", "copy MaterialNames", "restore MaterialNames"};
   for (int index = 0; index < 4; ++index) EXPECT_STREQ(mq().MQEnumString(index), expected[index]);
-  for (int index : {-1, 4, 5, -2147483647 - 1, 2147483647}) EXPECT_EQ(mq().MQEnumString(index), nullptr) << index;
+  for (int index : {-1, static_cast<int>(kMenuSize), -2147483647 - 1, 2147483647}) {
+    EXPECT_EQ(mq().MQEnumString(index), nullptr) << index;
+  }
 }
 
 TEST_F(Exports, FileExportsAnswerNullOrZeroAndTouchNothing) {

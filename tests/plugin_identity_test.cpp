@@ -20,7 +20,7 @@ TEST(PluginObject, IsOneObjectWithNoDocumentUntilTheFirstCommand) {
 TEST(PluginExecute, StoresTheDocumentForEveryIndexAndRunsNothingUnbound) {
   ASSERT_FALSE(host::IsBound());
   auto* doc = reinterpret_cast<MQDocument>(0x1234);
-  for (int index : {0, 1, 2, 3, 4, -1}) {
+  for (int index = -1; index <= static_cast<int>(kMenuSize); ++index) {
     EXPECT_FALSE(ThePlugin().Execute(index, doc)) << index;
     EXPECT_EQ(ThePlugin().current_document(), doc) << index;
     doc = reinterpret_cast<MQDocument>(reinterpret_cast<uintptr_t>(doc) + 16);

@@ -8,6 +8,7 @@
 #include "call_log.h"
 #include "document.h"
 #include "host_clipboard.h"
+#include "menu_list.h"
 #include "plugin_library.h"
 #include "tagkeeper_version.h"
 #include "validator.h"
@@ -75,9 +76,9 @@ void CallExportsInRandomOrder(const testhost::PluginExports& mq, std::mt19937& r
       },
       [&] { ExpectEqual(mq.MQGetPlugInType(), 5, "MQGetPlugInType"); },
       [&] {
-        const int index = static_cast<int>(random() % 8) - 2;
+        const int index = static_cast<int>(random() % (kMenuSize + 4)) - 2;
         const char* menu = mq.MQEnumString(index);
-        Expect((index >= 0 && index < 4) == (menu != nullptr), "MQEnumString(" + Show(index) + ")");
+        Expect((index >= 0 && index < static_cast<int>(kMenuSize)) == (menu != nullptr), "MQEnumString(" + Show(index) + ")");
       },
       [&] { Expect(mq.MQEnumFileType(static_cast<int>(random() % 4)) == nullptr, "MQEnumFileType is null"); },
       [&] { Expect(mq.MQEnumFileExt(static_cast<int>(random() % 4)) == nullptr, "MQEnumFileExt is null"); },
@@ -121,7 +122,7 @@ void ExportsBeforeInit(const Context& context) {
   testhost::PutClipboardText("clipboard");
   testhost::Log().Clear();
   testhost::Log().enabled = true;
-  for (int index = 0; index < 4; ++index) {
+  for (int index = 0; index < static_cast<int>(kMenuSize); ++index) {
     ExpectEqual(mq.MQModifySelect(index, doc.handle()), 0, "command " + Show(index) + " before MQInit");
   }
   ExpectEqual(testhost::Log().calls().size(), static_cast<size_t>(0), "host calls before MQInit");
@@ -153,7 +154,7 @@ void CommandsAfterFailedInit(const Context& context) {
   doc.AddObject("A", 0, true, 1);
   testhost::Log().Clear();
   testhost::Log().enabled = true;
-  for (int index = 0; index < 4; ++index) {
+  for (int index = 0; index < static_cast<int>(kMenuSize); ++index) {
     ExpectEqual(mq.MQModifySelect(index, doc.handle()), 0, "command " + Show(index) + " after a failed MQInit");
   }
   ExpectEqual(testhost::Log().calls().size(), static_cast<size_t>(0), "host calls after a failed MQInit");
