@@ -31,7 +31,7 @@ class CandidateChain {
   // The same for the name in a name buffer the host filled (up to its NUL, or
   // the buffer's end). Most names are placed in one pass over their bytes,
   // inline: a restore places a name for every other object, for every target.
-  size_t PositionInBuffer(const char* buffer) const {
+  [[gnu::always_inline]] size_t PositionInBuffer(const char* buffer) const {
     if (!quick_) return PositionSlowly(buffer);
     // The one phase: the name must be its stem, then digits only, then a NUL.
     const Phase& phase = phases_.front();

@@ -21,13 +21,13 @@ class ClashSearch {
   template <class ReadNames>
   const char* FreeName(std::string_view entry, ReadNames&& read_names) {
     Begin(entry);
-    read_names([this](const char* buffer) { Take(buffer); });
+    read_names([this](const char* buffer) __attribute__((always_inline)) { Take(buffer); });
     return End();
   }
 
  private:
   void Begin(std::string_view entry);
-  void Take(const char* buffer) {
+  [[gnu::always_inline]] void Take(const char* buffer) {
     const size_t position = chain_.PositionInBuffer(buffer);
     if (position < length_) taken_[position / kWordBits] |= size_t{1} << (position % kWordBits);
   }
