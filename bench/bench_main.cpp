@@ -2,7 +2,8 @@
 // program is a stand-in host: it loads the plug-in library as a host does and
 // runs the commands through MQModifySelect; the floors make the same host
 // calls through its own bound table. Parsing runs in-process.
-//   tagkeeper-bench [--pairs-scale X] [--sample-scale X] [--only TEXT]
+//   tagkeeper-bench [--plugin PATH] [--pairs-scale X] [--sample-scale X] [--only TEXT]
+// (--plugin: another build of the plug-in, to compare builds on one machine.)
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -38,20 +39,21 @@ size_t Tally(const std::function<void()>& function, size_t* name_reads = nullptr
 
 int main(int argc, char** argv) {
   double pairs_scale = 1, sample_scale = 1;
-  std::string only;
+  std::string only, library = TAGKEEPER_LIBRARY;
   for (int i = 1; i + 1 < argc; i += 2) {
     if (std::strcmp(argv[i], "--pairs-scale") == 0) pairs_scale = std::atof(argv[i + 1]);
     if (std::strcmp(argv[i], "--sample-scale") == 0) sample_scale = std::atof(argv[i + 1]);
     if (std::strcmp(argv[i], "--only") == 0) only = argv[i + 1];
+    if (std::strcmp(argv[i], "--plugin") == 0) library = argv[i + 1];
   }
 #if !defined(_WIN32)
   std::setlocale(LC_ALL, "C.UTF-8");  // a host that set its locale; on Windows the runtime's "C" locale
 #endif
   const std::string self = testhost::OwnExecutablePath();
   testhost::PluginLibrary plugin;
-  if (!plugin.Load(TAGKEEPER_LIBRARY) || !plugin.exports().MQCheckVersion(0x4403) ||
+  if (!plugin.Load(library) || !plugin.exports().MQCheckVersion(0x4403) ||
       !plugin.exports().MQInit(self.c_str()) || !host::BindHostFunctions(self.c_str())) {
-    std::fprintf(stderr, "cannot load and bind %s: %s\n", TAGKEEPER_LIBRARY, plugin.error().c_str());
+    std::fprintf(stderr, "cannot load and bind %s: %s\n", library.c_str(), plugin.error().c_str());
     return 1;
   }
   testhost::Log().enabled = false;
