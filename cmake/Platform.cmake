@@ -18,6 +18,9 @@ endif()
 
 if(TAGKEEPER_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  # Bounds checks on the standard containers: a reserved vector hides an
+  # index past its size from the address sanitizer.
+  add_compile_definitions(_GLIBCXX_ASSERTIONS)
   add_link_options(-fsanitize=address,undefined)
 endif()
 

@@ -1,6 +1,7 @@
 // The laid-out chain against the chain made one candidate at a time.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <optional>
 
 #include "candidate_chain.h"
@@ -12,11 +13,23 @@ struct ChainCase {
   const char* label;
   std::string entry;
   bool utf8;  // on a UTF-8 system, where characters have several bytes
+  std::string stranger = "#";  // a name off the chain that looks close to it
 };
 
 std::ostream& operator<<(std::ostream& out, const ChainCase& c) { return out << c.label; }
 
 class Chain : public ::testing::TestWithParam<ChainCase> {};
+
+// Where the chain places a name, as a string and from a host's name buffer.
+size_t Place(const CandidateChain& chain, const std::string& name) {
+  const size_t position = chain.PositionOf(name.data(), name.size());
+  if (name.size() <= static_cast<size_t>(kNameBufferSize)) {
+    char buffer[kNameBufferSize] = {};
+    std::memcpy(buffer, name.data(), name.size());
+    EXPECT_EQ(chain.PositionInBuffer(buffer), position) << "from a buffer: " << name;
+  }
+  return position;
+}
 
 TEST_P(Chain, PlacesEveryCandidateAndNothingElse) {
   std::optional<testsupport::Utf8System> utf8;
@@ -29,27 +42,28 @@ TEST_P(Chain, PlacesEveryCandidateAndNothingElse) {
   std::string candidate = GetParam().entry;
   char written[kLongestName];
   for (size_t position = 0; position < kLength; ++position) {
-    ASSERT_EQ(chain.PositionOf(candidate.data(), candidate.size()), position) << candidate;
+    ASSERT_EQ(Place(chain, candidate), position) << candidate;
     ASSERT_EQ(std::string(written, chain.WriteCandidate(position, written)), candidate) << position;
     // Near misses: a leading zero, a changed stem, a byte more.
     if (!candidate.empty() && candidate.back() >= '0' && candidate.back() <= '9') {
       std::string zero = candidate;
       zero.insert(NumberStart(zero.data(), zero.size()), "0");
       if (zero.size() <= kLongestName && position > 0) {
-        EXPECT_EQ(chain.PositionOf(zero.data(), zero.size()), CandidateChain::kNotOnChain) << zero;
+        EXPECT_EQ(Place(chain, zero), CandidateChain::kNotOnChain) << zero;
       }
     }
     std::string other = candidate + "x";
-    EXPECT_EQ(chain.PositionOf(other.data(), other.size()), CandidateChain::kNotOnChain) << other;
+    EXPECT_EQ(Place(chain, other), CandidateChain::kNotOnChain) << other;
     if (!candidate.empty() && candidate[0] != '#') {
       other = "#" + candidate.substr(1);
-      EXPECT_EQ(chain.PositionOf(other.data(), other.size()), CandidateChain::kNotOnChain) << other;
+      EXPECT_EQ(Place(chain, other), CandidateChain::kNotOnChain) << other;
     }
     candidate = NextCandidateName(candidate, encoding);
   }
-  EXPECT_EQ(chain.PositionOf(candidate.data(), candidate.size()), CandidateChain::kNotOnChain) << "beyond the length";
+  EXPECT_EQ(Place(chain, candidate), CandidateChain::kNotOnChain) << "beyond the length";
   const std::string too_long(250, GetParam().entry.empty() ? '1' : GetParam().entry[0]);
-  EXPECT_EQ(chain.PositionOf(too_long.data(), too_long.size()), CandidateChain::kNotOnChain) << "longer than a name";
+  EXPECT_EQ(Place(chain, too_long), CandidateChain::kNotOnChain) << "longer than a name";
+  EXPECT_EQ(Place(chain, GetParam().stranger), CandidateChain::kNotOnChain) << "a stranger";
   EXPECT_TRUE(testsupport::RefusedCodePageCalls().empty());
 }
 
@@ -62,13 +76,16 @@ INSTANTIATE_TEST_SUITE_P(
                       ChainCase{"DigitInside", "a1b", false},
                       // Near the limit a raised number pushes whole characters out of the stem.
                       ChainCase{"FullStem", y248, false}, ChainCase{"LongStem", a246 + "b98", false},
+                      ChainCase{"ShortNumber", a246 + "b5", false}, ChainCase{"NineByteStem", "Material_7", false},
                       // The cut lays bare a digit of the stem, which joins the number.
                       ChainCase{"DigitLaidBare", a246 + "1b9", false},
                       ChainCase{"DigitLaidBareUtf8", a245 + "1\xC3\xA9" "9", true},
                       ChainCase{"MultibyteStem", std::string(80, 'x') + "\xE5\x90\x8D" + std::string(160, 'z') + "99", true},
                       // 249 nines turn over to zeros and count on from there.
                       ChainCase{"Odometer", std::string(249, '9'), false},
-                      ChainCase{"LongNumber", "n" + std::string(30, '8') + "95", false}),
+                      ChainCase{"LongNumber", "n" + std::string(30, '8') + "95", false},
+                      // A value past 32 bits: 4294967301 is 5 in 32-bit arithmetic.
+                      ChainCase{"Past32Bits", "x4294967301", false, "x6"}),
     [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace

@@ -91,7 +91,7 @@ struct CodePageRow {
   std::vector<std::string> names;  // double-byte characters with the trail byte 0x5C where the page has them
   std::string clash;               // a name another object holds: the entry gets a number
   std::string lone_lead;           // a line ending in a lone lead byte, or "" for a single-byte page
-  std::string character;           // one character, for a line longer than a name
+  std::string character;           // whole characters, repeated for a line longer than a name
 };
 
 std::ostream& operator<<(std::ostream& out, const CodePageRow& row) { return out << row.label; }
@@ -125,8 +125,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CodePageRow{"Latin1252", 1252, {"\x80 price \xE9t\xE9"}, "\xE9t\xE9", "", "\xE9"},
         CodePageRow{"Cyrillic1251", 1251, {"\xCF\xF0\xE8\xE2\xE5\xF2"}, "\xCF\xF0\xE8\xE2\xE5\xF2", "", "\xCF"},
-        // "hyou" (0x95 0x5C) and "so" (0x83 0x5C).
-        CodePageRow{"ShiftJis932", 932, {"\x95\x5C", "\x83\x5C\x83\x74\x83\x67"}, "\x95\x5C", "ab\x83", "\x95\x5C"},
+        // "hyou" (0x95 0x5C), "so" (0x83 0x5C); 0xB1 is one byte, between the ranges of lead bytes.
+        CodePageRow{"ShiftJis932", 932, {"\x95\x5C", "\x83\x5C\x83\x74\x83\x67"}, "\x95\x5C", "ab\x83", "\x95\x5C\xB1"},
         CodePageRow{"Gbk936", 936, {"\x81\x5C", "\xD6\xD0\x83\x5C"}, "\x81\x5C", "ab\x81", "\x81\x5C"},
         // No character of 949 has the trail byte 0x5C.
         CodePageRow{"Korean949", 949, {"\xC7\xD1\xB1\xB9\xBE\xEE"}, "\xC7\xD1", "ab\x81", "\xC7\xD1"},
