@@ -53,8 +53,8 @@ TEST(NextCandidateMultibyte, GivesWayByWholeCharacters) {
   EXPECT_EQ(NextCandidateName(a246 + "\xC3\xA9" "9", encoding), a246 + "10");
   EXPECT_EQ(NextCandidateName(a246 + "\xC3\xA9" "8", encoding), a246 + "\xC3\xA9" "9");
   EXPECT_EQ(NextCandidateName(std::string(245, 'a') + "\xE2\x82\xAC" "9", encoding), std::string(245, 'a') + "10");
-  // A byte that starts no sequence counts as one character.
-  EXPECT_EQ(NextCandidateName(std::string(249, '\xFF'), encoding), std::string(248, '\xFF') + "1");
+  // A byte that starts no sequence, and each byte of a sequence cut short, counts as one character.
+  EXPECT_EQ(NextCandidateName(std::string(247, '\xFF') + "\xE3\x81", encoding), std::string(247, '\xFF') + "\xE3" "1");
   EXPECT_TRUE(testsupport::RefusedCodePageCalls().empty());
 }
 
