@@ -1,8 +1,6 @@
-// Names in the system's ANSI code page survive a restore: on a Windows set to
-// UTF-8 (code page 65001, answered by the strict code-page layer, since Wine
-// cannot be set to it), and under Wine in every ANSI code page a user's
-// Windows may have, both in the C runtime's default "C" locale and in a
-// locale the host has set.
+// Names in the system's ANSI code page survive a restore: on a Windows set to UTF-8 (code page 65001, answered by
+// the strict code-page layer, since Wine cannot be set to it), and under Wine in every ANSI code page a user's
+// Windows may have, both in the C runtime's default "C" locale and in a locale the host has set.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -91,7 +89,8 @@ struct CodePageRow {
   std::vector<std::string> names;  // double-byte characters with the trail byte 0x5C where the page has them
   std::string clash;               // a name another object holds: the entry gets a number
   std::string lone_lead;           // a line ending in a lone lead byte, or "" for a single-byte page
-  std::string character;           // whole characters, repeated for a line longer than a name
+  std::string characters;          // repeated for a line longer than a name,
+  size_t cut;                      // which is cut to this many bytes, on a whole character
 };
 
 std::ostream& operator<<(std::ostream& out, const CodePageRow& row) { return out << row.label; }
@@ -113,24 +112,25 @@ TEST_P(CodePages, NamesSurviveAndClashesAreNumbered) {
     if (!row.lone_lead.empty()) {
       EXPECT_EQ(Restored(row.lone_lead), "invalid") << locale;
     }
-    // A line longer than a name is cut on a whole character.
     std::string line;
-    while (line.size() < 300) line += row.character;
-    EXPECT_EQ(Restored(line), line.substr(0, 249 - 249 % row.character.size())) << locale;
+    while (line.size() < 300) line += row.characters;
+    EXPECT_EQ(Restored(line), line.substr(0, row.cut)) << locale;
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, CodePages,
     ::testing::Values(
-        CodePageRow{"Latin1252", 1252, {"\x80 price \xE9t\xE9"}, "\xE9t\xE9", "", "\xE9"},
-        CodePageRow{"Cyrillic1251", 1251, {"\xCF\xF0\xE8\xE2\xE5\xF2"}, "\xCF\xF0\xE8\xE2\xE5\xF2", "", "\xCF"},
+        // "\xC3\xA9" is one character in UTF-8, two here.
+        CodePageRow{"Latin1252", 1252, {"\x80 price \xE9t\xE9"}, "\xE9t\xE9", "", "\xC3\xA9", 249},
+        CodePageRow{"Cyrillic1251", 1251, {"\xCF\xF0\xE8\xE2\xE5\xF2"}, "\xCF\xF0\xE8\xE2\xE5\xF2", "", "\xCF", 249},
         // "hyou" (0x95 0x5C), "so" (0x83 0x5C); 0xB1 is one byte, between the ranges of lead bytes.
-        CodePageRow{"ShiftJis932", 932, {"\x95\x5C", "\x83\x5C\x83\x74\x83\x67"}, "\x95\x5C", "ab\x83", "\x95\x5C\xB1"},
-        CodePageRow{"Gbk936", 936, {"\x81\x5C", "\xD6\xD0\x83\x5C"}, "\x81\x5C", "ab\x81", "\x81\x5C"},
+        CodePageRow{"ShiftJis932", 932, {"\x95\x5C", "\x83\x5C\x83\x74\x83\x67"}, "\x95\x5C", "ab\x83",
+                    "\x95\x5C\xB1", 249},
+        CodePageRow{"Gbk936", 936, {"\x81\x5C", "\xD6\xD0\x83\x5C"}, "\x81\x5C", "ab\x81", "\x81\x5C", 248},
         // No character of 949 has the trail byte 0x5C.
-        CodePageRow{"Korean949", 949, {"\xC7\xD1\xB1\xB9\xBE\xEE"}, "\xC7\xD1", "ab\x81", "\xC7\xD1"},
-        CodePageRow{"Big5950", 950, {"\xB3\x5C", "\xB3\x5C\xA5\x5C\xBB\x5C"}, "\xA5\x5C", "ab\xA4", "\xB3\x5C"}),
+        CodePageRow{"Korean949", 949, {"\xC7\xD1\xB1\xB9\xBE\xEE"}, "\xC7\xD1", "ab\x81", "\xC7\xD1", 248},
+        CodePageRow{"Big5950", 950, {"\xB3\x5C", "\xB3\x5C\xA5\x5C\xBB\x5C"}, "\xA5\x5C", "ab\xA4", "\xB3\x5C", 248}),
     [](const auto& info) { return std::string(info.param.label); });
 #endif
 
