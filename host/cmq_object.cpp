@@ -3,13 +3,15 @@
 namespace cmq {
 
 std::string CMQObject::GetName() const {
-  NameBuffer buffer;
-  return std::string(buffer, ReadName(buffer));
+  NameBuffer buffer = {};
+  FillNameBuffer(buffer);
+  return std::string(buffer, NameSize(buffer));
 }
 
 }  // namespace cmq
 
 std::string GetMaterialName(MQMaterial material) {
-  NameBuffer buffer;
-  return std::string(buffer, ReadMaterialName(material, buffer));
+  NameBuffer buffer = {};
+  FillMaterialNameBuffer(material, buffer);
+  return std::string(buffer, NameSize(buffer));
 }

@@ -1,5 +1,7 @@
 #include "candidate_chain.h"
 
+#include "cmq_object.h"
+
 #include <cstring>
 
 namespace {
@@ -48,10 +50,7 @@ void CandidateChain::Start(const char* entry, size_t size, size_t length, const 
   }
 }
 
-size_t CandidateChain::PositionSlowly(const char* buffer) const {
-  const void* nul = std::memchr(buffer, '\0', kNameBufferSize);
-  return PositionOf(buffer, nul ? static_cast<size_t>(static_cast<const char*>(nul) - buffer) : kNameBufferSize);
-}
+size_t CandidateChain::PositionSlowly(const char* buffer) const { return PositionOf(buffer, NameSize(buffer)); }
 
 void CandidateChain::AddPhase(const char* candidate, size_t size, size_t first, size_t length) {
   phases_.emplace_back();

@@ -91,15 +91,6 @@ void ClipboardText::Write() {
   OutputDebugStringW(L"ok");
 }
 
-void WriteClipboardText(const std::string& text) {
-  ClipboardText block;
-  if (char* room = block.Room(text.size())) {
-    std::memcpy(room, text.data(), text.size());
-    block.Advance(text.size());
-  }
-  block.Write();
-}
-
 bool ReadClipboardText(std::string& text) {
   OpenedClipboard clipboard;
   if (!clipboard.is_open()) return true;

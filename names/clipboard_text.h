@@ -37,9 +37,6 @@ class ClipboardText {
   bool failed_ = false;
 };
 
-// Puts text and one terminating NUL on the clipboard, as ClipboardText does.
-void WriteClipboardText(const std::string& text);
-
 // Replaces text with the clipboard's text, when there is any: the bytes of the
 // block up to its first NUL or its end, whichever comes first. Sends "ok" once
 // the clipboard gave a block. True on every path.

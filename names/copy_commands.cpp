@@ -6,7 +6,6 @@
 #include "clipboard_text.h"
 #include "cmq_object.h"
 #include "host_table.h"
-#include "name_scan.h"
 #include "target_list.h"
 
 namespace {
@@ -26,7 +25,7 @@ void CopyNames(const TargetList& targets, Fetch&& fetch, Fill&& fill, const char
       if (room == nullptr) break;  // memory ran out: nothing is handed over
       fill(handle, room);
       if (k + 1 < targets.size()) handle = fetch(targets[k + 1]);
-      const size_t size = FindNul(room, kNameBufferSize);
+      const size_t size = NameSize(room);
       for (size_t i = 0; i < line_end_size; ++i) room[size + i] = line_end[i];
       text.Advance(size + line_end_size);
     }

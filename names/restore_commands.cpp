@@ -16,14 +16,29 @@ namespace {
 // that names can be swapped or rotated among the targets.
 const char kTemporaryName[] = "  *TEMPORALYNAME_forTagkeeper";
 
-// Two name buffers, used in turn: one name is read while the one before waits.
-// Filled once, so that every byte holds a value whatever the host writes.
+// Two name buffers, used in turn: the host writes a name into one while the
+// name before it waits in the other. A name is handed over only after the
+// next read has begun: reading bytes that the host has just written stalls
+// the processor, and the host calls keep their order. Filled once, so that
+// every byte holds a value whatever the host writes.
 class NameBuffers {
  public:
-  char* Next() { return buffers_[next_ ^= 1]; }
+  // Hands the waiting name, if any, to take; returns the buffer for the next.
+  template <class Take>
+  char* Next(Take& take) {
+    if (waiting_ != nullptr) take(waiting_);
+    return waiting_ = buffers_[next_ ^= 1];
+  }
+  // Hands the last name, if any, to take.
+  template <class Take>
+  void Finish(Take& take) {
+    if (waiting_ != nullptr) take(waiting_);
+    waiting_ = nullptr;
+  }
 
  private:
   NameBuffer buffers_[2] = {};
+  char* waiting_ = nullptr;
   int next_ = 0;
 };
 
@@ -34,26 +49,19 @@ struct ObjectNames {
   void SetName(const cmq::CMQObject& target, const char* name) const {
     host::Table().MQObj_SetName(target.object(), name);
   }
-  // Gives take the name buffer of every object but own that the document
-  // holds. A name is handed over only after the next object's fetch: reading
-  // bytes that the host has just written stalls the processor, and the host
-  // calls keep their order.
+  // Gives take the name buffer of every object but own that the document holds.
   template <class Take>
   void ReadOtherNames(int own, NameBuffers& buffers, Take&& take) const {
     const auto& host = host::Table();
     const int count = host.MQDoc_GetObjectCount(document);
-    const char* pending = nullptr;
     for (int index = 0; index < count; ++index) {
       if (index == own) continue;
       const cmq::CMQObject handle = GetObjectHandle(document, index);
       if (handle.object() == nullptr || handle.document() == nullptr) continue;
       if (host.MQDoc_GetObjectIndex(document, handle.object()) < 0) continue;
-      if (pending) take(pending);
-      char* buffer = buffers.Next();
-      handle.FillNameBuffer(buffer);
-      pending = buffer;
+      handle.FillNameBuffer(buffers.Next(take));
     }
-    if (pending) take(pending);
+    buffers.Finish(take);
   }
 };
 
@@ -66,17 +74,13 @@ struct MaterialNames {
   void ReadOtherNames(int own, NameBuffers& buffers, Take&& take) const {
     const auto& host = host::Table();
     const int count = host.MQDoc_GetMaterialCount(document);
-    const char* pending = nullptr;
     for (int index = 0; index < count; ++index) {
       if (index == own) continue;
       MQMaterial material = host.MQDoc_GetMaterial(document, index);
       if (material == nullptr) continue;
-      if (pending) take(pending);
-      char* buffer = buffers.Next();
-      FillMaterialNameBuffer(material, buffer);
-      pending = buffer;
+      FillMaterialNameBuffer(material, buffers.Next(take));
     }
-    if (pending) take(pending);
+    buffers.Finish(take);
   }
 };
 
