@@ -7,6 +7,15 @@ if(WIN32)
   add_link_options(-static -static-libgcc -static-libstdc++)
   add_compile_definitions(WINVER=0x0601 _WIN32_WINNT=0x0601 MINGW_HAS_SECURE_API=1)
   if(CMAKE_CROSSCOMPILING)
+    # Wine's loader and prefix kind follow the machine type: a 32-bit prefix
+    # for the shipped DLL, a 64-bit one for its twin.
+    if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+      set(TK_WINEARCH win64)
+      set(TK_WINE_LOADER /usr/lib/wine/wine64)
+    else()
+      set(TK_WINEARCH win32)
+      set(TK_WINE_LOADER /usr/lib/wine/wine)
+    endif()
     configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
                    FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)

@@ -97,12 +97,21 @@ void ForgetRefusedCalls() { Refused().clear(); }
 
 }  // namespace strict_code_page
 
-// The import slots: what the code of this program calls for these four.
+// The import slots: what the code of this program calls for these four. Their
+// symbols follow the machine type's naming: 32-bit x86 prefixes C names with
+// an underscore and decorates stdcall functions with their arguments' bytes;
+// x86_64 does neither.
+#if defined(__i386__)
+#define TK_IMPORT_SLOT(name, argument_bytes) "__imp__" #name "@" #argument_bytes
+#else
+#define TK_IMPORT_SLOT(name, argument_bytes) "__imp_" #name
+#endif
 extern "C" {
-UINT(WINAPI* tk_slot_GetACP)() __asm__("__imp__GetACP@0") = strict_code_page::StrictGetACP;
-BOOL(WINAPI* tk_slot_GetCPInfo)(UINT, LPCPINFO) __asm__("__imp__GetCPInfo@8") = strict_code_page::StrictGetCPInfo;
+UINT(WINAPI* tk_slot_GetACP)() __asm__(TK_IMPORT_SLOT(GetACP, 0)) = strict_code_page::StrictGetACP;
+BOOL(WINAPI* tk_slot_GetCPInfo)(UINT, LPCPINFO) __asm__(TK_IMPORT_SLOT(GetCPInfo, 8)) =
+    strict_code_page::StrictGetCPInfo;
 int(WINAPI* tk_slot_MultiByteToWideChar)(UINT, DWORD, LPCCH, int, LPWSTR, int) __asm__(
-    "__imp__MultiByteToWideChar@24") = strict_code_page::StrictMultiByteToWideChar;
+    TK_IMPORT_SLOT(MultiByteToWideChar, 24)) = strict_code_page::StrictMultiByteToWideChar;
 int(WINAPI* tk_slot_WideCharToMultiByte)(UINT, DWORD, LPCWCH, int, LPSTR, int, LPCCH, LPBOOL) __asm__(
-    "__imp__WideCharToMultiByte@32") = strict_code_page::StrictWideCharToMultiByte;
+    TK_IMPORT_SLOT(WideCharToMultiByte, 32)) = strict_code_page::StrictWideCharToMultiByte;
 }
