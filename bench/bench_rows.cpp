@@ -76,7 +76,9 @@ std::vector<Row> Rows(const testhost::PluginExports& plugin) {
       Restore(plugin, restore + "1,000 of 1,000, every entry clashing", 1000, ClashingNames(1000), 1.2, 11, 0.25));
   rows.push_back(Restore(plugin, restore + "1,000 equal lines on 1,000", 1000, EqualNames(1000), 1.2, 11, 0.25));
   rows.push_back(Restore(plugin, restore + "10,000 equal lines on 10,000", 10000, EqualNames(10000), 1.2, 9, 0));
-  rows.push_back(Restore(plugin, restore + "1,000 targets in 10,000 objects", 10000, FreshNames(1000), 0, 11, 0.5));
+  rows.push_back(Restore(plugin, restore + "1,000 targets in 10,000 objects", 10000, FreshNames(1000), 1.2, 11, 0.5));
+  rows.push_back(Restore(plugin, restore + "10,000 targets in 100,000 objects, half equal", 100000,
+                         HalfEqualNames(10000), 1.2, 9, 0.5));
   rows.push_back(Parse());
   return rows;
 }

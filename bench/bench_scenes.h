@@ -31,6 +31,12 @@ inline std::vector<std::string> ClashingNames(int count) {
   return lines;
 }
 inline std::vector<std::string> EqualNames(int count) { return std::vector<std::string>(count, "Box"); }
+// Every other line one name, the lines between new names.
+inline std::vector<std::string> HalfEqualNames(int count) {
+  std::vector<std::string> lines;
+  for (int i = 0; i < count; ++i) lines.push_back(i % 2 ? "fresh" + std::to_string(i) : "Box");
+  return lines;
+}
 
 inline std::string TextOf(const std::vector<std::string>& lines) {
   std::string text;

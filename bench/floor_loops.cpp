@@ -65,6 +65,7 @@ void CopyMaterialsFloor(MQDocument doc, size_t text_size) {
 
 void RestoreObjectsFloor(MQDocument doc, const std::vector<std::string>& names) {
   TakeBlock();
+  ParseFloor(names);
   const auto& host = host::Table();
   const int count = host.MQDoc_GetObjectCount(doc);
   const int targets = static_cast<int>(names.size());
@@ -73,19 +74,24 @@ void RestoreObjectsFloor(MQDocument doc, const std::vector<std::string>& names) 
     host.MQDoc_GetObjectIndex(doc, object);
     if (host.MQObj_GetIntValue(object, kAttributeSelected) != 0) host.MQObj_GetIntValue(object, kAttributeFolded);
   }
-  host.MQDoc_GetObjectCount(doc);  // the clash search's size
-  for (int k = 0; k < targets; ++k) host.MQObj_SetName(host.MQDoc_GetObject(doc, k), kTemporaryName);
+  // The one reading of the document.
   char buffer[kNameBufferSize];
+  const int others = host.MQDoc_GetObjectCount(doc);
+  for (int i = 0; i < others; ++i) {
+    MQObject object = host.MQDoc_GetObject(doc, i);
+    host.MQDoc_GetObjectIndex(doc, object);
+    host.MQObj_GetName(object, buffer, kNameBufferSize);
+  }
+  // The two passes: each rename, and the name the host kept read back.
   for (int k = 0; k < targets; ++k) {
     MQObject target = host.MQDoc_GetObject(doc, k);
-    const int others = host.MQDoc_GetObjectCount(doc);
-    for (int i = 0; i < others; ++i) {
-      if (i == k) continue;
-      MQObject object = host.MQDoc_GetObject(doc, i);
-      host.MQDoc_GetObjectIndex(doc, object);
-      host.MQObj_GetName(object, buffer, kNameBufferSize);
-    }
+    host.MQObj_SetName(target, kTemporaryName);
+    host.MQObj_GetName(target, buffer, kNameBufferSize);
+  }
+  for (int k = 0; k < targets; ++k) {
+    MQObject target = host.MQDoc_GetObject(doc, k);
     host.MQObj_SetName(target, names[k].c_str());
+    host.MQObj_GetName(target, buffer, kNameBufferSize);
   }
   MQObject first = host.MQDoc_GetObject(doc, 0);
   host.MQObj_GetIntValue(first, kAttributeFolded);

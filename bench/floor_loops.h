@@ -18,8 +18,10 @@ void CopyObjectsFloor(MQDocument doc, size_t text_size);
 void CopyMaterialsFloor(MQDocument doc, size_t text_size);
 
 // "restore ObjectNames" on unfolded objects of which the first names.size()
-// are selected, each getting a line: the target list, the clash searches'
-// one reading of the document per target, and the renames (to names).
+// are selected, each getting a line: the parse's conversions of the lines
+// (ParseFloor), the target list, the one reading of the
+// document, and the renames of both passes (to names in the second), each
+// followed by reading back the name the host kept.
 void RestoreObjectsFloor(MQDocument doc, const std::vector<std::string>& names);
 
 // The runtime conversions that parsing makes, one pair per line (the code

@@ -73,6 +73,14 @@ inline cmq::CMQObject GetObjectHandle(MQDocument document, int index) {
   return cmq::CMQObject(host::Table().MQDoc_GetObject(document, index), document);
 }
 
+// Whether the handle holds an object that its document owns: the host hands
+// out objects it does not own too, and their index reads negative. Only such
+// objects are targets, and only their names can clash.
+inline bool IsDocumentObject(const cmq::CMQObject& handle) {
+  return handle.object() != nullptr && handle.document() != nullptr &&
+         host::Table().MQDoc_GetObjectIndex(handle.document(), handle.object()) >= 0;
+}
+
 // The material's name, read through MQMat_GetName. The material must not be null.
 std::string GetMaterialName(MQMaterial material);
 // The read alone into kNameBufferSize bytes at buffer (as FillNameBuffer).

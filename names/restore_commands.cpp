@@ -7,6 +7,7 @@
 #include "clipboard_text.h"
 #include "cmq_object.h"
 #include "host_table.h"
+#include "name_index.h"
 #include "name_list.h"
 #include "target_list.h"
 
@@ -16,52 +17,14 @@ namespace {
 // that names can be swapped or rotated among the targets.
 const char kTemporaryName[] = "  *TEMPORALYNAME_forTagkeeper";
 
-// Two name buffers, used in turn: the host writes a name into one while the
-// name before it waits in the other. A name is handed over only after the
-// next read has begun: reading bytes that the host has just written stalls
-// the processor, and the host calls keep their order. Filled once, so that
-// every byte holds a value whatever the host writes.
-class NameBuffers {
- public:
-  // Hands the waiting name, if any, to take; returns the buffer for the next.
-  template <class Take>
-  char* Next(Take& take) {
-    if (waiting_ != nullptr) take(waiting_);
-    return waiting_ = buffers_[next_ ^= 1];
-  }
-  // Hands the last name, if any, to take.
-  template <class Take>
-  void Finish(Take& take) {
-    if (waiting_ != nullptr) take(waiting_);
-    waiting_ = nullptr;
-  }
-
- private:
-  NameBuffer buffers_[2] = {};
-  char* waiting_ = nullptr;
-  int next_ = 0;
-};
-
 struct ObjectNames {
   MQDocument document;
   int Count() const { return host::Table().MQDoc_GetObjectCount(document); }
   cmq::CMQObject Fetch(int index) const { return GetObjectHandle(document, index); }
+  bool Counts(const cmq::CMQObject& handle) const { return IsDocumentObject(handle); }
+  void ReadName(const cmq::CMQObject& handle, char* buffer) const { handle.FillNameBuffer(buffer); }
   void SetName(const cmq::CMQObject& target, const char* name) const {
     host::Table().MQObj_SetName(target.object(), name);
-  }
-  // Gives take the name buffer of every object but own that the document holds.
-  template <class Take>
-  void ReadOtherNames(int own, NameBuffers& buffers, Take&& take) const {
-    const auto& host = host::Table();
-    const int count = host.MQDoc_GetObjectCount(document);
-    for (int index = 0; index < count; ++index) {
-      if (index == own) continue;
-      const cmq::CMQObject handle = GetObjectHandle(document, index);
-      if (handle.object() == nullptr || handle.document() == nullptr) continue;
-      if (host.MQDoc_GetObjectIndex(document, handle.object()) < 0) continue;
-      handle.FillNameBuffer(buffers.Next(take));
-    }
-    buffers.Finish(take);
   }
 };
 
@@ -69,19 +32,9 @@ struct MaterialNames {
   MQDocument document;
   int Count() const { return host::Table().MQDoc_GetMaterialCount(document); }
   MQMaterial Fetch(int index) const { return host::Table().MQDoc_GetMaterial(document, index); }
+  bool Counts(MQMaterial material) const { return material != nullptr; }
+  void ReadName(MQMaterial material, char* buffer) const { FillMaterialNameBuffer(material, buffer); }
   void SetName(MQMaterial target, const char* name) const { host::Table().MQMat_SetName(target, name); }
-  template <class Take>
-  void ReadOtherNames(int own, NameBuffers& buffers, Take&& take) const {
-    const auto& host = host::Table();
-    const int count = host.MQDoc_GetMaterialCount(document);
-    for (int index = 0; index < count; ++index) {
-      if (index == own) continue;
-      MQMaterial material = host.MQDoc_GetMaterial(document, index);
-      if (material == nullptr) continue;
-      FillMaterialNameBuffer(material, buffers.Next(take));
-    }
-    buffers.Finish(take);
-  }
 };
 
 // Gives target k the name of entry k in two passes. An empty entry leaves its
@@ -93,27 +46,45 @@ void AssignNames(const Names& names, const TargetList& targets, NameList& entrie
   for (size_t k = 0; k < pairs; ++k) named += !entries[k].empty();
   if (named == 0) return;
 
-  // Everything the second pass needs is made before the first renames
-  // anything, so that no failure can strand a target with the temporary name.
-  // No name the host can give back is longer than kLongestName bytes, so an
-  // entry is cut to that, on a whole character, before its clash search.
+  // Everything both passes need is made before the first renames anything,
+  // so that no failure can strand a target with the temporary name. No name
+  // the host can give back is longer than kLongestName bytes, so an entry is
+  // cut to that, on a whole character, before its clash search.
   for (size_t k = 0; k < pairs; ++k) {
     entries.Cut(k, encoding.FittingPrefix(entries[k].data(), entries[k].size(), kLongestName));
   }
-  ClashSearch search(static_cast<size_t>(std::max(names.Count(), 0)), encoding);
-  NameBuffers buffers;
+  const int count = std::max(names.Count(), 0);
+  // Each target that gets a name enters three more: the name kept after each
+  // pass, and its search's result.
+  NameIndex index(static_cast<size_t>(count), 3 * named);
+  ClashSearch search(index, named, static_cast<size_t>(count) + 1, encoding);
+  NameBuffer buffer = {};
+  const auto read_name = [&](int at, const auto& handle) {
+    names.ReadName(handle, buffer);
+    index.Enter(static_cast<size_t>(at), {buffer, NameSize(buffer)});
+  };
+  // The one reading of the document: every name the clash searches look at.
+  for (int at = 0; at < count; ++at) {
+    const auto handle = names.Fetch(at);
+    if (names.Counts(handle)) read_name(at, handle);
+  }
+  index.FinishReading();
+  // Each rename enters the name the host kept, which may differ from the one given.
+  const auto rename = [&](int at, const auto& target, const char* name) {
+    names.SetName(target, name);
+    if (index.Counted(static_cast<size_t>(at))) read_name(at, target);
+  };
 
   // Pass 1: clear the way, so no target's old name blocks another's new one.
   for (size_t k = 0; k < pairs; ++k) {
-    if (!entries[k].empty()) names.SetName(names.Fetch(targets[k]), kTemporaryName);
+    if (!entries[k].empty()) rename(targets[k], names.Fetch(targets[k]), kTemporaryName);
   }
 
   // Pass 2: assign each the first candidate of its entry that nobody else holds.
   for (size_t k = 0; k < pairs; ++k) {
     if (entries[k].empty()) continue;
     const auto target = names.Fetch(targets[k]);
-    const char* name = search.FreeName(entries[k], [&](auto take) { names.ReadOtherNames(targets[k], buffers, take); });
-    names.SetName(target, name);
+    rename(targets[k], target, search.FreeName(static_cast<size_t>(targets[k]), entries[k]));
   }
 }
 

@@ -14,11 +14,10 @@ TargetList BuildObjectTargets(MQDocument document) {
   targets.reserve(count > 0 ? count : 0);
   for (int index = 0; index < count; ++index) {
     const cmq::CMQObject handle = GetObjectHandle(document, index);
-    MQObject object = handle.object();
     // Absent objects and objects the document does not own neither end nor
     // continue a run.
-    if (object == nullptr || handle.document() == nullptr) continue;
-    if (host.MQDoc_GetObjectIndex(document, object) < 0) continue;
+    if (!IsDocumentObject(handle)) continue;
+    MQObject object = handle.object();
 
     if (folded_run >= 0) {
       if (host.MQObj_GetIntValue(object, kAttributeDepth) > folded_run) {

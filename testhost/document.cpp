@@ -61,4 +61,29 @@ std::vector<std::string> Document::MaterialNames() const {
   return names;
 }
 
+std::vector<bool> Document::OwnObjects() const {
+  std::vector<bool> own;
+  for (int i = 0; i < object_count(); ++i) own.push_back(object(i) != nullptr && !is_foreign(i));
+  return own;
+}
+
+std::vector<bool> Document::OwnMaterials() const {
+  std::vector<bool> own;
+  for (int i = 0; i < material_count(); ++i) own.push_back(material(i) != nullptr);
+  return own;
+}
+
+std::string UniqueName(const std::vector<std::string>& names, const std::vector<bool>& own, int index,
+                       const std::string& name) {
+  const auto held = [&](const std::string& candidate) {
+    for (size_t i = 0; i < names.size(); ++i) {
+      if (static_cast<int>(i) != index && own[i] && names[i] == candidate) return true;
+    }
+    return false;
+  };
+  std::string kept = Kept(name);
+  for (int number = 2; held(kept); ++number) kept = Kept(name + std::to_string(number));
+  return kept;
+}
+
 }  // namespace testhost

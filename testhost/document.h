@@ -55,6 +55,10 @@ class Document {
 
   // A faulty host for tests: name reads fill the whole buffer and write no NUL.
   bool fill_name_buffers = false;
+  // A host that keeps names unique, for tests: it keeps another name than it
+  // is given where another of the document's objects (materials) holds it
+  // (UniqueName).
+  bool unique_names = false;
   // Called with the index and the new name before a name is set through the
   // host functions (for tests that watch every rename as it happens).
   std::function<void(int index, const std::string& name)> on_object_rename, on_material_rename;
@@ -65,6 +69,9 @@ class Document {
   // Object and material names in index order; absent entries read "".
   std::vector<std::string> ObjectNames() const;
   std::vector<std::string> MaterialNames() const;
+  // Whether index holds an object (material) of the document's own.
+  std::vector<bool> OwnObjects() const;
+  std::vector<bool> OwnMaterials() const;
 
  private:
   std::vector<Object*> objects_;  // null where the index holds no object
@@ -72,5 +79,12 @@ class Document {
   std::vector<std::unique_ptr<Object>> foreign_objects_;
   std::vector<std::unique_ptr<Material>> materials_;  // null where absent
 };
+
+// The name that a host keeping names unique keeps for index when given name:
+// the name cut to kMaxNameLength, or where one of names other than index's
+// (those own) holds that, the name followed by the smallest number from 2 on
+// that none holds, cut likewise.
+std::string UniqueName(const std::vector<std::string>& names, const std::vector<bool>& own, int index,
+                       const std::string& name);
 
 }  // namespace testhost

@@ -95,8 +95,13 @@ void HostOperations::MQObj_SetName(MQObject obj, const char* name) {
   Object* object = ObjectOf(obj);
   TK_RECORD(Describe(object) + ", " + Quoted(name));
   if (object == nullptr || name == nullptr) return Log().RecordMisuse(__func__);
-  if (object->owner && object->owner->on_object_rename) object->owner->on_object_rename(object->index, name);
-  KeepName(object->name, name);
+  Document* owner = object->owner;
+  if (owner && owner->on_object_rename) owner->on_object_rename(object->index, name);
+  if (owner && owner->unique_names) {
+    object->name = UniqueName(owner->ObjectNames(), owner->OwnObjects(), object->index, name);
+  } else {
+    KeepName(object->name, name);
+  }
 }
 
 int HostOperations::MQObj_GetIntValue(MQObject obj, int attribute) {
@@ -133,8 +138,13 @@ void HostOperations::MQMat_SetName(MQMaterial mat, const char* name) {
   Material* material = MaterialOf(mat);
   TK_RECORD(Describe(material) + ", " + Quoted(name));
   if (material == nullptr || name == nullptr) return Log().RecordMisuse(__func__);
-  if (material->owner->on_material_rename) material->owner->on_material_rename(material->index, name);
-  KeepName(material->name, name);
+  Document* owner = material->owner;
+  if (owner->on_material_rename) owner->on_material_rename(material->index, name);
+  if (owner->unique_names) {
+    material->name = UniqueName(owner->MaterialNames(), owner->OwnMaterials(), material->index, name);
+  } else {
+    KeepName(material->name, name);
+  }
 }
 
 }  // namespace testhost

@@ -50,6 +50,9 @@ class FailingAllocations : public testsupport::HostedTest {
   void Fill(testhost::Document& scene) {
     for (const char* name : {"P", "Q", "R", "Box", "S"}) scene.AddObject(name, 0, false, 1);
     scene.AddObject("Box1", 0, false, 0);
+    // Long names that fill the restore's first 64 KiB of name storage to its
+    // last few bytes, so that the names the passes add need room made before.
+    for (int i = 0; i < 262; ++i) scene.AddObject(std::string(240, 'z') + std::to_string(100000000 + i), 0, false, 0);
     for (const char* name : {"M", "N", "Box"}) scene.AddMaterial(name, 1);
     // The host keeps names in place, so that its own calls allocate nothing.
     for (int i = 0; i < scene.object_count(); ++i) scene.object(i)->name.reserve(testhost::kMaxNameLength);

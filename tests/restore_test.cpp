@@ -100,16 +100,21 @@ TEST_F(Restore, ClashesWithNonTargetsAreNumbered) {
   }
 }
 
-// Equal lines number the targets in order, and each target's clash search
-// reads the other names once, however many candidates it passes.
-TEST_F(Restore, EqualEntriesAreNumberedInTargetOrderWithOneReadingEach) {
-  std::vector<std::string> names(200, "a"), expected{"Box"};
+// Equal lines number the targets in order. The restore reads the document's
+// names once, and each name it gives back after each pass, however many
+// candidates its searches pass.
+TEST_F(Restore, EqualEntriesAreNumberedInTargetOrderWithOneReadingOfTheDocument) {
+  Objects(std::vector<std::string>(200, "a"));
+  Objects({"Box7", "Box"}, 0);
   std::string text;
-  for (int i = 0; i < 200; ++i) text += "Box\n";
-  for (int i = 1; i < 200; ++i) expected.push_back("Box" + std::to_string(i));
-  Objects(names);
+  std::vector<std::string> expected;
+  for (int k = 0; k < 200; ++k) {
+    text += "Box\n";
+    expected.push_back("Box" + std::to_string(k + 1 < 7 ? k + 1 : k + 2));  // Box and Box7 are held
+  }
+  expected.insert(expected.end(), {"Box7", "Box"});
   EXPECT_EQ(RestoreObjects(text), expected);
-  EXPECT_EQ(log().Count("MQObj_GetName"), 200u * 199u);
+  EXPECT_EQ(log().Count("MQObj_GetName"), 202u + 2u * 200u);
 }
 
 // No name the host can give back is longer than 249 bytes: a longer line is
@@ -196,9 +201,25 @@ TEST_F(Restore, MaterialsGetTheSameRenamesAndNoAttributeWrite) {
   EXPECT_EQ(log().Count("MQObj_GetIntValue"), 0u);
 }
 
+// The last target to hold the temporary name may take it: nobody else holds
+// it by then, though the equal entries before it passed over it.
 TEST_F(Restore, AnEntryEqualToTheTemporaryNameIsNumbered) {
   Objects({"a", "b"});
   EXPECT_EQ(RestoreObjects(kTemporary + "\nc\n"), (std::vector<std::string>{kTemporary + "1", "c"}));
+  testhost::Document three;
+  Objects(three, {"a", "b", "c"});
+  EXPECT_EQ(RestoreIn(three, kTemporary + "\n" + kTemporary + "\n" + kTemporary + "\n", false),
+            (std::vector<std::string>{kTemporary + "1", kTemporary + "2", kTemporary}));
+}
+
+// A host may keep another name than it is given: here it keeps the
+// temporary name unique, so that each target leaves a name of its own, which
+// then becomes free for the targets after it.
+TEST_F(Restore, NamesTheHostKeptAreWhatLaterSearchesSee) {
+  doc.unique_names = true;
+  Objects({"a", "b", "c", "d"});
+  const std::string t = kTemporary;
+  EXPECT_EQ(RestoreObjects(t + "\n" + t + "\nX\n" + t + "\n"), (std::vector<std::string>{t, t + "1", "X", t + "2"}));
 }
 
 TEST_F(Restore, ClipboardTextEndsAtItsNulOrAtTheBlocksEnd) {

@@ -1,6 +1,6 @@
 // Restore against an independent model: a random document and random
 // clipboard text run through the real commands in the stand-in host, which
-// keeps at most 249 bytes of a name. The model builds its own targets and
+// keeps at most 249 bytes of a name (and, at random, keeps names unique). The model builds its own targets and
 // parses the text its own way (UTF-8, the encoding of every run here: the
 // runtime's UTF-8 locale, or the "C" locale on a UTF-8 system); the reference
 // search gives the renames. Checked after every run:
@@ -180,6 +180,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   compat::SetAnsiCodePage(65001);
 
   testhost::Document doc;
+  doc.unique_names = input.ConsumeIntegralInRange(0, 3) == 0;
   const int objects = input.ConsumeIntegralInRange(0, 24);
   for (int i = 0; i < objects; ++i) {
     const int depth = input.ConsumeIntegralInRange(0, 4);

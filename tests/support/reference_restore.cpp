@@ -18,14 +18,16 @@ bool HeldByAnother(const NameModel& model, int own, const std::string& name) {
   return false;
 }
 
+// Applies the host's SetName to model.
+void SetName(NameModel& model, int index, const std::string& name) {
+  model.names[index] = model.unique_names ? testhost::UniqueName(model.names, model.counted, index, name) : name;
+}
+
 }  // namespace
 
 NameModel ModelOf(const testhost::Document& doc, bool materials) {
-  NameModel model{materials ? doc.MaterialNames() : doc.ObjectNames(), {}};
-  for (int i = 0; i < static_cast<int>(model.names.size()); ++i) {
-    model.counted.push_back(materials ? doc.material(i) != nullptr : doc.object(i) && !doc.is_foreign(i));
-  }
-  return model;
+  return {materials ? doc.MaterialNames() : doc.ObjectNames(), materials ? doc.OwnMaterials() : doc.OwnObjects(),
+          doc.unique_names};
 }
 
 std::ostream& operator<<(std::ostream& out, const Rename& rename) {
@@ -38,14 +40,14 @@ std::vector<Rename> ReferenceRenames(NameModel& model, const TargetList& targets
   const size_t pairs = std::min(targets.size(), entries.size());
   for (size_t k = 0; k < pairs; ++k) {
     if (entries[k].empty()) continue;
-    model.names[targets[k]] = kTemporary;
+    SetName(model, targets[k], kTemporary);
     renames.push_back({targets[k], kTemporary});
   }
   for (size_t k = 0; k < pairs; ++k) {
     if (entries[k].empty()) continue;
     std::string candidate = entries[k];
     while (HeldByAnother(model, targets[k], candidate)) candidate = NextCandidateName(candidate, encoding);
-    model.names[targets[k]] = candidate;
+    SetName(model, targets[k], candidate);
     renames.push_back({targets[k], candidate});
   }
   return renames;

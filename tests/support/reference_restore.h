@@ -20,15 +20,17 @@ std::ostream& operator<<(std::ostream& out, const Rename& rename);
 
 // The document's names as the clash search reads them: names[i] for index i,
 // counted[i] false where the search passes over the index (no object; for
-// objects also one the document does not own).
+// objects also one the document does not own); unique_names as the document's.
 struct NameModel {
   std::vector<std::string> names;
   std::vector<bool> counted;
+  bool unique_names = false;
 };
 NameModel ModelOf(const testhost::Document& doc, bool materials);
 
 // Every SetName of both passes, in order, for entries already cut to a name's
-// length; applied to model as the host would apply them.
+// length; applied to model as the host would apply them (keeping another
+// name where it keeps names unique).
 std::vector<Rename> ReferenceRenames(NameModel& model, const TargetList& targets, const std::vector<std::string>& entries,
                                      const NameEncoding& encoding);
 
