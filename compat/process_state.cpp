@@ -20,11 +20,17 @@ void FailNext(Failure which) { State().failures.insert(static_cast<int>(which));
 
 void HoldClipboardElsewhere(bool held) { State().held_elsewhere = held; }
 
+void SetInputLanguage(LCID language) { State().input_language = language; }
+
 void ResetAll() {
   ProcessState& state = State();
-  for (auto& format : state.formats) FreeBlock(format.second);
+  for (auto& format : state.formats) {
+    if (format.block) FreeBlock(format.block);
+  }
   state.formats.clear();
   state.open = false;
+  state.changed = false;
+  state.input_language = kDefaultInputLanguage;
   state.held_elsewhere = false;
   state.failures.clear();
   state.debug_strings.clear();

@@ -1,7 +1,6 @@
 #pragma once
 // The stand-in's process-wide state: the clipboard with its memory blocks,
 // and the test controls that go with it. Internal to compat/.
-#include <map>
 #include <string>
 #include <thread>
 #include <unordered_set>
@@ -24,11 +23,20 @@ struct ProcessState {
   // The process's end releases every block, the clipboard's included.
   ~ProcessState();
 
-  // Clipboard.
+  // Clipboard: its formats in the order they were placed, followed by the
+  // ones the system makes (made), which get their block when first asked for.
+  struct ClipboardFormat {
+    UINT format;
+    GlobalBlock* block;  // owned by the clipboard; null for a made one not yet asked for
+    bool made;
+    LCID locale = 0;  // for a made CF_LOCALE: the input language when the clipboard closed
+  };
   bool open = false;
+  bool changed = false;  // emptied or given data since it was opened
   std::thread::id opener;
   bool held_elsewhere = false;
-  std::map<UINT, GlobalBlock*> formats;  // owned by the clipboard
+  std::vector<ClipboardFormat> formats;
+  LCID input_language = kDefaultInputLanguage;
 
   // Global memory.
   std::unordered_set<GlobalBlock*> blocks;

@@ -23,6 +23,7 @@ class LockedBlock {
   LockedBlock& operator=(const LockedBlock&) = delete;
 
   const char* data() const { return data_; }
+  size_t size() const { return GlobalSize(handle_); }
 
  private:
   HANDLE handle_;
@@ -45,6 +46,32 @@ class OpenedClipboard {
  private:
   bool open_;
 };
+
+// The text format listed first, CF_TEXT when neither is listed.
+UINT FirstTextFormat() {
+  for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format)) {
+    if (format == CF_TEXT || format == CF_UNICODETEXT) return format;
+  }
+  return CF_TEXT;
+}
+
+// A block of Unicode text converted from text[0, size), which a NUL follows;
+// null when a part does not convert or memory ran out.
+HGLOBAL UnicodeBlock(const char* text, size_t size, const NameEncoding& encoding) {
+  const size_t room = encoding.WideRoom(size);
+  HGLOBAL block = GlobalAlloc(kClipboardAllocFlags, room * sizeof(wchar_t));
+  if (block == nullptr) return nullptr;
+  long length = -1;
+  if (auto* wide = static_cast<wchar_t*>(GlobalLock(block))) {
+    length = encoding.ToWideIn(text, size, wide, room);
+    GlobalUnlock(block);
+  }
+  if (length < 0) return GlobalFree(block), nullptr;
+  if (HGLOBAL cut = GlobalReAlloc(block, (static_cast<size_t>(length) + 1) * sizeof(wchar_t), GMEM_MOVEABLE)) {
+    block = cut;
+  }
+  return block;
+}
 
 }  // namespace
 
@@ -75,33 +102,47 @@ char* ClipboardText::Grow(size_t size) {
   return failed_ ? nullptr : data_ + used_;
 }
 
-void ClipboardText::Write() {
+void ClipboardText::Write(const NameEncoding& encoding) {
   char* end = Room(1);
   if (end == nullptr) return;
   *end = '\0';
+  HGLOBAL unicode = UnicodeBlock(data_, used_, encoding);
   GlobalUnlock(handle_);
   data_ = nullptr;
   // Cut to the text and its NUL; a block that cannot shrink goes as it is.
   if (HGLOBAL cut = GlobalReAlloc(handle_, used_ + 1, GMEM_MOVEABLE)) handle_ = cut;
   OpenedClipboard clipboard;
-  if (!clipboard.is_open()) return;
-  EmptyClipboard();
-  if (SetClipboardData(CF_TEXT, handle_) == nullptr) return;
-  handle_ = nullptr;  // the clipboard owns it now
-  OutputDebugStringW(L"ok");
+  if (clipboard.is_open()) {
+    EmptyClipboard();
+    if (SetClipboardData(CF_TEXT, handle_) != nullptr) {
+      handle_ = nullptr;  // the clipboard owns it now
+      OutputDebugStringW(L"ok");
+      if (unicode != nullptr && SetClipboardData(CF_UNICODETEXT, unicode) != nullptr) unicode = nullptr;
+    }
+  }
+  if (unicode != nullptr) GlobalFree(unicode);
 }
 
-bool ReadClipboardText(std::string& text) {
+bool ReadClipboardText(ClipboardContent& content) {
   OpenedClipboard clipboard;
   if (!clipboard.is_open()) return true;
-  HANDLE handle = GetClipboardData(CF_TEXT);
+  const UINT format = FirstTextFormat();
+  HANDLE handle = GetClipboardData(format);
   if (handle == nullptr) return true;
   OutputDebugStringW(L"ok");
   const LockedBlock block(handle);
   if (block.data() == nullptr) return true;
   // A block from another program need not end in a NUL.
-  const size_t size = GlobalSize(handle);
-  const void* nul = std::memchr(block.data(), '\0', size);
-  text.assign(block.data(), nul ? static_cast<const char*>(nul) - block.data() : size);
+  content.unicode = format == CF_UNICODETEXT;
+  if (content.unicode) {
+    const auto* wide = reinterpret_cast<const wchar_t*>(block.data());
+    const size_t room = block.size() / sizeof(wchar_t);
+    content.wide.assign(wide, std::find(wide, wide + room, L'\0'));
+    content.text.clear();
+  } else {
+    const void* nul = std::memchr(block.data(), '\0', block.size());
+    content.text.assign(block.data(), nul ? static_cast<const char*>(nul) - block.data() : block.size());
+    content.wide.clear();
+  }
   return true;
 }

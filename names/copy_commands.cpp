@@ -30,7 +30,7 @@ void CopyNames(const TargetList& targets, Fetch&& fetch, Fill&& fill, const char
       text.Advance(size + line_end_size);
     }
   }
-  text.Write();
+  text.Write(NameEncoding::InForce());
 }
 
 }  // namespace

@@ -35,6 +35,21 @@ bool IsSurrogatePair(const wchar_t* wide, size_t length, size_t at) {
          wide[at + 1] >= 0xDC00 && wide[at + 1] <= 0xDFFF;
 }
 
+// Whether wide[0, length) is well-formed Unicode: in UTF-16 every surrogate
+// in a pair; in UTF-32 no surrogate and nothing past U+10FFFF. Text made by a
+// conversion always is; Unicode text from another program need not be.
+bool IsWellFormed(const wchar_t* wide, size_t length) {
+  for (size_t at = 0; at < length; ++at) {
+    const auto c = static_cast<uint32_t>(wide[at]);
+    if (IsSurrogatePair(wide, length, at)) {
+      ++at;
+    } else if ((c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) {
+      return false;
+    }
+  }
+  return true;
+}
+
 // Cleans lines into names, in buffers kept from line to line.
 class LineCleaner {
  public:
@@ -53,7 +68,24 @@ class LineCleaner {
     Fit(wide_, encoding_.WideRoom(size));
     const long length = encoding_.ToWideIn(line, size, wide_.data(), wide_.size());
     if (length < 0) return names.Add("invalid");
-    for (long at = 0; at < length; ++at) {
+    AddCleaned(static_cast<size_t>(length), names);
+  }
+
+  // Adds the name of a line of Unicode text.
+  void CleanWide(const wchar_t* line, size_t length, NameList& names) {
+    if (length > 0 && line[length - 1] == L'\r') --length;
+    if (!IsWellFormed(line, length)) return names.Add("invalid");
+    Fit(wide_, length + 1);
+    std::copy(line, line + length, wide_.begin());
+    wide_[length] = L'\0';
+    AddCleaned(length, names);
+  }
+
+ private:
+  // Adds the name of the line in wide_[0, length): every character that is
+  // not printable becomes a blank, and the line converts back to bytes.
+  void AddCleaned(size_t length, NameList& names) {
+    for (size_t at = 0; at < length; ++at) {
       const wchar_t c = wide_[at];
       if (c >= 0x20 && c < 0x7F) continue;  // printable ASCII, the most of names
       if (IsSurrogatePair(wide_.data(), length, at)) {
@@ -67,7 +99,6 @@ class LineCleaner {
     names.Add(cleaned < 0 ? std::string_view("invalid") : std::string_view(bytes_.data(), cleaned));
   }
 
- private:
   template <class Buffer>
   static void Fit(Buffer& buffer, size_t size) {
     if (buffer.size() < size) buffer.resize(std::max(size, 2 * buffer.size()));
@@ -112,6 +143,19 @@ NameList ParseNameList(const std::string& text, const NameEncoding& encoding) {
     const char* line_end = static_cast<const char*>(std::memchr(start, '\n', end - start));
     if (line_end == nullptr) line_end = end;
     cleaner.Clean(start, line_end - start, names);
+    start = line_end + 1;
+  }
+  return names;
+}
+
+NameList ParseNameList(const std::wstring& text, const NameEncoding& encoding) {
+  NameList names;
+  names.Reserve(text.size() / 16 + 1, text.size());
+  LineCleaner cleaner(encoding);
+  for (size_t start = 0; start < text.size();) {
+    size_t line_end = text.find(L'\n', start);
+    if (line_end == std::wstring::npos) line_end = text.size();
+    cleaner.CleanWide(text.data() + start, line_end - start, names);
     start = line_end + 1;
   }
   return names;

@@ -42,5 +42,10 @@ class NameList {
 // Lines are converted in encoding; one that does not convert becomes "invalid".
 NameList ParseNameList(const std::string& text, const NameEncoding& encoding);
 
+// The same for Unicode text: each line converted to bytes in encoding (one
+// holding a character the encoding lacks, or a surrogate out of its pair,
+// becomes "invalid").
+NameList ParseNameList(const std::wstring& text, const NameEncoding& encoding);
+
 // The same in the encoding in force.
 NameList ParseNameList(const std::string& text);

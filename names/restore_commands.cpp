@@ -88,11 +88,11 @@ void AssignNames(const Names& names, const TargetList& targets, NameList& entrie
   }
 }
 
-// The clipboard's names, and the encoding their parse found in force.
+// The clipboard's names, parsed in encoding.
 NameList ClipboardNames(const NameEncoding& encoding) {
-  std::string text;
-  ReadClipboardText(text);
-  return ParseNameList(text, encoding);
+  ClipboardContent content;
+  ReadClipboardText(content);
+  return content.unicode ? ParseNameList(content.wide, encoding) : ParseNameList(content.text, encoding);
 }
 
 }  // namespace

@@ -28,7 +28,10 @@ const Verb kVerbs[] = {
     {"info", Command::Kind::Info, nullptr, "the plug-in's name, identifiers, kind and menu"},
     {"show", Command::Kind::Show, nullptr, "the object tree and the materials, targets marked"},
     {"menu", Command::Kind::Menu, "N", "menu entry N, whatever N is"},
-    {"clip-from", Command::Kind::ClipFrom, "FILE", "put FILE's text on the clipboard"},
+    {"clip-from", Command::Kind::ClipFrom, "[--unicode] FILE",
+     "put FILE's text on the clipboard; --unicode: UTF-8\n"
+     "                         text, placed as Unicode text as an editor does under\n"
+     "                         an English keyboard layout"},
     {"clip-to", Command::Kind::ClipTo, "FILE", "write the clipboard's text to FILE"},
     {"clip-show", Command::Kind::ClipShow, nullptr, "print the clipboard's text, line by line"},
     {"clip-clear", Command::Kind::ClipClear, nullptr, "empty the clipboard"},
@@ -71,9 +74,13 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& line, s
     } else if (word.rfind("--", 0) == 0) {
       return error = "unknown option " + word, false;
     } else if (const int index = MenuIndexOf(word); index >= 0) {
-      line.commands.push_back({Command::Kind::Menu, index, ""});
+      line.commands.push_back({Command::Kind::Menu, index, "", false});
     } else if (const Verb* verb = VerbOf(word)) {
-      Command command{verb->kind, 0, ""};
+      Command command{verb->kind, 0, "", false};
+      if (verb->kind == Command::Kind::ClipFrom && next < args.size() && args[next] == "--unicode") {
+        command.unicode = true;
+        ++next;
+      }
       if (verb->argument) {
         if (next == args.size()) {
           return error = word + (verb->kind == Command::Kind::Menu ? ": expected a menu index" : ": expected a file name"),
@@ -110,7 +117,8 @@ std::string UsageText() {
       "\n"
       "commands:\n";
   const auto row = [&](const std::string& left, const std::string& right) {
-    text += "  " + left + std::string(left.size() < 23 ? 23 - left.size() : 1, ' ') + right + "\n";
+    text += "  " + left + (left.size() < 23 ? std::string(23 - left.size(), ' ') : "\n" + std::string(25, ' ')) + right +
+            "\n";
   };
   for (const Verb& verb : kVerbs) {
     row(std::string(verb.name) + (verb.argument ? std::string(" ") + verb.argument : ""), verb.help);

@@ -12,6 +12,7 @@ struct Command {
   Kind kind;
   int menu_index = 0;    // Menu
   std::string argument;  // ClipFrom, ClipTo, SaveAs: the file
+  bool unicode = false;  // ClipFrom --unicode: the file is UTF-8, placed as Unicode text
 };
 
 struct CommandLine {

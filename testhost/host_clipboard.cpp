@@ -2,24 +2,74 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace testhost {
 
-bool PutClipboardBlock(const std::string& bytes) {
+bool PutClipboardFormats(const std::vector<std::pair<UINT, std::string>>& blocks) {
   if (!OpenClipboard(nullptr)) return false;
   EmptyClipboard();
-  bool done = false;
-  if (HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size() ? bytes.size() : 1)) {
-    if (void* data = GlobalLock(block)) {
-      std::memcpy(data, bytes.data(), bytes.size());
-      GlobalUnlock(block);
-      done = SetClipboardData(CF_TEXT, block) != nullptr;
+  bool done = true;
+  for (const auto& [format, bytes] : blocks) {
+    bool placed = false;
+    if (HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size() ? bytes.size() : 1)) {
+      if (void* data = GlobalLock(block)) {
+        std::memcpy(data, bytes.data(), bytes.size());
+        GlobalUnlock(block);
+        placed = SetClipboardData(format, block) != nullptr;
+      }
+      if (!placed) GlobalFree(block);
     }
-    if (!done) GlobalFree(block);
+    done = done && placed;
   }
   CloseClipboard();
   return done;
+}
+
+bool PutClipboardBlock(const std::string& bytes) { return PutClipboardFormats({{CF_TEXT, bytes}}); }
+
+std::string UnicodeBlock(const std::wstring& text) {
+  return std::string(reinterpret_cast<const char*>(text.c_str()), (text.size() + 1) * sizeof(wchar_t));
+}
+
+std::string LocaleBlock(LCID locale) { return std::string(reinterpret_cast<const char*>(&locale), sizeof locale); }
+
+bool PutClipboardUnicode(const std::wstring& text, LCID locale) {
+  return PutClipboardFormats({{CF_UNICODETEXT, UnicodeBlock(text)}, {CF_LOCALE, LocaleBlock(locale)}});
+}
+
+std::vector<UINT> ClipboardFormats() {
+  std::vector<UINT> formats;
+  if (!OpenClipboard(nullptr)) return formats;
+  for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format)) {
+    formats.push_back(format);
+  }
+  CloseClipboard();
+  return formats;
+}
+
+std::wstring ClipboardUnicode(bool* absent) {
+  if (absent) *absent = true;
+  std::wstring text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE block = GetClipboardData(CF_UNICODETEXT)) {
+    if (absent) *absent = false;
+    if (const auto* data = static_cast<const wchar_t*>(GlobalLock(block))) {
+      const size_t room = GlobalSize(block) / sizeof(wchar_t);
+      text.assign(data, std::find(data, data + room, L'\0'));
+      GlobalUnlock(block);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+bool ClipboardPrefersUnicode() {
+  for (UINT format : ClipboardFormats()) {
+    if (format == CF_TEXT || format == CF_UNICODETEXT) return format == CF_UNICODETEXT;
+  }
+  return false;
 }
 
 bool PutClipboardText(const std::string& text) { return PutClipboardBlock(text + '\0'); }

@@ -99,6 +99,9 @@ class HostProgram {
   void ShowDocument();
   void RunMenuEntry(int index);
   std::string ClipboardText(bool* present = nullptr);
+  // Puts the UTF-8 text of file on the clipboard as a Unicode editor would;
+  // cut: the file's text ended at a NUL.
+  int PutUnicodeFile(const std::string& file, std::string text, bool cut);
 
   CommandLine line_;
   Document doc_;
@@ -167,6 +170,7 @@ int HostProgram::RunCommand(const Command& command) {
       std::string text, reason;
       if (!ReadFile(file, text, reason)) return Fail(kExitUsage, "clip-from: cannot read " + file + ": " + reason);
       const size_t nul = text.find('\0');
+      if (command.unicode) return PutUnicodeFile(file, text.substr(0, nul), nul != std::string::npos);
       if (!PutClipboardText(text.substr(0, nul))) return Fail(kExitUsage, "clip-from: the clipboard is busy");
       std::cout << "== clipboard: the text of " << file << "\n";
       if (nul != std::string::npos) {
@@ -234,10 +238,14 @@ void HostProgram::RunMenuEntry(int index) {
   const size_t targets =
       restores ? (kMenuKinds[index].materials ? BuildMaterialTargets(doc_.handle()) : BuildObjectTargets(doc_.handle())).size() : 0;
 
+  // A restore reads the text placed first; say so when that is Unicode text.
+  const bool unicode = restores && ClipboardPrefersUnicode();
+
   const BOOL result = mq.MQModifySelect(index, doc_.handle());
 
   std::cout << "== menu " << index << " " << (entry ? "\"" + std::string(entry) + "\"" : "(no such entry)")
             << ": " << (result ? "done" : "not run") << "\n";
+  if (unicode && result) std::cout << "  read the clipboard's Unicode text\n";
   if (doc_.ObjectNames() == objects && doc_.MaterialNames() == materials) {
     std::cout << "  no names changed\n";
   } else {
@@ -257,6 +265,24 @@ void HostProgram::RunMenuEntry(int index) {
   for (size_t i = unexpected; i < Log().unexpected().size(); ++i) {
     std::cout << "  warning: the plug-in called " << Log().unexpected()[i] << ", which this host does not serve\n";
   }
+}
+
+int HostProgram::PutUnicodeFile(const std::string& file, std::string text, bool cut) {
+  const std::string bom = "\xEF\xBB\xBF";
+  const bool marked = text.rfind(bom, 0) == 0;
+  if (marked) text.erase(0, bom.size());
+  std::wstring wide(text.size() + 1, L'\0');
+  const int length = text.empty() ? 0
+                                  : MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(),
+                                                        static_cast<int>(text.size()), &wide[0],
+                                                        static_cast<int>(wide.size()));
+  if (!text.empty() && length <= 0) return Fail(kExitUsage, "clip-from: " + file + " is not UTF-8 text");
+  wide.resize(static_cast<size_t>(length));
+  if (!PutClipboardUnicode(wide)) return Fail(kExitUsage, "clip-from: the clipboard is busy");
+  std::cout << "== clipboard: the text of " << file << " as Unicode text, with an English keyboard layout's locale\n";
+  if (marked) std::cout << "  " << file << " starts with a byte order mark, which is no part of the text\n";
+  if (cut) std::cout << "  " << file << " holds a NUL: the clipboard's text ends there\n";
+  return 0;
 }
 
 std::string HostProgram::ClipboardText(bool* present) {

@@ -22,6 +22,16 @@ class CodePage : public HostedTest {
   // The name a target receives from line, for objects and materials alike,
   // while others hold the names given.
   std::string Restored(const std::string& line, const std::vector<std::string>& others = {}) {
+    EXPECT_TRUE(testhost::PutClipboardText(line + "\r\n"));
+    return RestoredFromClipboard(others);
+  }
+  // The same from a Unicode editor's text, placed while an English keyboard
+  // layout is in use.
+  std::string RestoredFromUnicode(const std::wstring& line) {
+    EXPECT_TRUE(testhost::PutClipboardUnicode(line + L"\r\n"));
+    return RestoredFromClipboard({});
+  }
+  std::string RestoredFromClipboard(const std::vector<std::string>& others) {
     testhost::Document scene;
     scene.AddObject("before", 0, false, 1);
     scene.AddMaterial("before", 1);
@@ -29,7 +39,6 @@ class CodePage : public HostedTest {
       scene.AddObject(other);
       scene.AddMaterial(other);
     }
-    EXPECT_TRUE(testhost::PutClipboardText(line + "\r\n"));
     EXPECT_TRUE(plugin().Execute(1, scene.handle()));
     EXPECT_TRUE(plugin().Execute(3, scene.handle()));
     EXPECT_EQ(scene.MaterialNames()[0], scene.ObjectNames()[0]);
@@ -52,6 +61,24 @@ TEST_F(Utf8CodePage, NamesOfEveryScriptSurvive) {
     EXPECT_EQ(Restored(name), name);
   }
   EXPECT_EQ(Restored("\xE2\x82\xAC", {"\xE2\x82\xAC"}), "\xE2\x82\xAC" "1");
+}
+
+// Names typed in a Unicode editor while an English keyboard layout is in use:
+// the system would make code page text of them with that layout's code page
+// (1252), where they are question marks. The plug-in reads the Unicode text.
+TEST_F(Utf8CodePage, UnicodeTextUnderAnotherLayoutKeepsItsNames) {
+  testhost::Document scene;
+  for (int i = 0; i < 3; ++i) {
+    scene.AddObject("before", 0, false, 1);
+    scene.AddMaterial("before", 1);
+  }
+  ASSERT_TRUE(testhost::PutClipboardUnicode(L"\u90E8\u54C1\r\n\u8ECA\u8F2A\r\n\u30AC\u30E9\u30B9\r\n"));
+  ASSERT_TRUE(plugin().Execute(1, scene.handle()));
+  ASSERT_TRUE(plugin().Execute(3, scene.handle()));
+  const std::vector<std::string> names{"\xE9\x83\xA8\xE5\x93\x81", "\xE8\xBB\x8A\xE8\xBC\xAA",
+                                       "\xE3\x82\xAC\xE3\x83\xA9\xE3\x82\xB9"};
+  EXPECT_EQ(scene.ObjectNames(), names);
+  EXPECT_EQ(scene.MaterialNames(), names);
 }
 
 TEST_F(Utf8CodePage, BrokenSequencesBecomeInvalid) {
@@ -106,7 +133,14 @@ TEST_P(CodePages, NamesSurviveAndClashesAreNumbered) {
   for (const char* locale : {"C", ""}) {  // the runtime's default, and one the host set
     testsupport::ScopedLocale host_locale(locale);
     ASSERT_TRUE(host_locale.ok()) << locale;
-    for (const std::string& name : row.names) EXPECT_EQ(Restored(name), name) << locale;
+    for (const std::string& name : row.names) {
+      EXPECT_EQ(Restored(name), name) << locale;
+      // The same name typed in a Unicode editor under an English layout.
+      wchar_t wide[64];
+      const int length = MultiByteToWideChar(row.page, MB_ERR_INVALID_CHARS, name.data(), static_cast<int>(name.size()), wide, 64);
+      ASSERT_GT(length, 0);
+      EXPECT_EQ(RestoredFromUnicode(std::wstring(wide, length)), name) << locale;
+    }
     EXPECT_EQ(Restored(row.clash, {row.clash}), row.clash + "1") << locale;
     EXPECT_EQ(Restored(row.clash + "9", {row.clash + "9"}), row.clash + "10") << locale;
     if (!row.lone_lead.empty()) {

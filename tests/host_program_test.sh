@@ -78,6 +78,15 @@ check no-entry 0 "$(printf '== menu 4 (no such entry): not run\n  no names chang
 printf 'a\tb\n' >tab.txt
 check tab-becomes-blank 0 "$(printf '  object 0: "Red" -> "a b"\n  1 line for 3 targets: 1 line used, 2 targets kept their names')" \
   -- swap.scene clip-from tab.txt restore-objects
+# A UTF-8 file placed as a Unicode editor places its text: the restore says it
+# read the Unicode text; a byte order mark is no part of the text.
+printf '\xef\xbb\xbfBlue\nRed\nGreen\n' >unicode.txt
+check clip-from-unicode 0 "$(printf '== clipboard: the text of unicode.txt as Unicode text, with an English keyboard layout'"'"'s locale\n  unicode.txt starts with a byte order mark, which is no part of the text\n== menu 1 "restore ObjectNames": done\n  read the clipboard'"'"'s Unicode text\n  object 0: "Red" -> "Blue"\n  object 1: "Green" -> "Red"\n  object 2: "Blue" -> "Green"')" \
+  -- swap.scene clip-from --unicode unicode.txt restore-objects
+check own-text-is-code-page-text 0 "$(printf '== menu 1 "restore ObjectNames": done\n  no names changed')" \
+  -- swap.scene copy-objects restore-objects
+printf 'A\xff\n' >not-utf8.txt
+check clip-from-not-utf8 2 'tagkeeper-host: clip-from: not-utf8.txt is not UTF-8 text' -- swap.scene clip-from --unicode not-utf8.txt
 printf '1\n2\n3\n4\n5\n' >five.txt
 check more-lines-than-targets 0 "$(printf '  object 2: "Blue" -> "3"\n  5 lines for 3 targets: 3 lines used, 2 lines left over')" \
   -- swap.scene clip-from five.txt restore-objects

@@ -236,6 +236,48 @@ TEST_F(Restore, ClipboardTextEndsAtItsNulOrAtTheBlocksEnd) {
 #endif
 }
 
+// The clipboard's text in the format placed first: Unicode text that a
+// program placed before any code page text is read as Unicode, with the care
+// that code page text gets.
+TEST_F(Restore, UnicodeTextPlacedFirstIsReadWithTheSameCare) {
+  using testhost::UnicodeBlock;
+  struct Case {
+    const char* label;
+    std::vector<std::pair<UINT, std::string>> blocks;
+    std::vector<std::string> names;
+  };
+  const std::string unterminated = UnicodeBlock(L"AB\nCD").substr(0, 5 * sizeof(wchar_t));
+  std::vector<Case> cases = {
+      {"code page text placed first", {{CF_TEXT, std::string("A\nB\n", 5)}, {CF_UNICODETEXT, UnicodeBlock(L"X\nY\n")}},
+       {"A", "B"}},
+      {"Unicode text placed first", {{CF_UNICODETEXT, UnicodeBlock(L"X\nY\n")}, {CF_TEXT, std::string("A\nB\n", 5)}},
+       {"X", "Y"}},
+      {"a surrogate out of its pair; a character code page 1252 lacks",
+       {{CF_UNICODETEXT, UnicodeBlock(L"A\xD800" L"B\n\x90E8\n")}},
+       {"invalid", "invalid1"}},
+      {"controls, CR LF, an empty line", {{CF_UNICODETEXT, UnicodeBlock(L"\r\na\tb\r\n")}}, {"t0", "a b"}},
+      {"the text ends at its zero", {{CF_UNICODETEXT, UnicodeBlock(std::wstring(L"P\0Q", 3))}}, {"P", "t1"}},
+  };
+#if !defined(_WIN32)
+  // Blocks from another program need not end in a zero, nor hold whole
+  // characters. (The desktop clipboard of Windows adds a zero of its own.)
+  cases.push_back({"no terminating zero", {{CF_UNICODETEXT, unterminated}}, {"AB", "CD"}});
+  cases.push_back({"an odd last byte", {{CF_UNICODETEXT, unterminated + "Z"}}, {"AB", "CD"}});
+#endif
+  for (const Case& c : cases) {
+    testhost::Document scene;
+    for (const char* name : {"t0", "t1"}) {
+      scene.AddObject(name, 0, false, 1);
+      scene.AddMaterial(name, 1);
+    }
+    ASSERT_TRUE(testhost::PutClipboardFormats(c.blocks)) << c.label;
+    ASSERT_TRUE(plugin().Execute(1, scene.handle()));
+    ASSERT_TRUE(plugin().Execute(3, scene.handle()));
+    EXPECT_EQ(scene.ObjectNames(), c.names) << c.label;
+    EXPECT_EQ(scene.MaterialNames(), c.names) << c.label;
+  }
+}
+
 TEST_F(Restore, InvalidLinesBecomeTheNameInvalid) {
   testsupport::ScopedLocale utf8("C.UTF-8");
   if (!utf8.ok()) GTEST_SKIP() << "this C runtime has no UTF-8 locale";

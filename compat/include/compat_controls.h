@@ -17,8 +17,14 @@ COMPAT_CPP_API void FailNext(Failure which);
 // Marks the clipboard as held open by another program (true) or frees it.
 COMPAT_CPP_API void HoldClipboardElsewhere(bool held);
 
+// The input language (the keyboard layout's) in use: the locale the system
+// gives text placed on the clipboard without one. English (United States)
+// unless set.
+constexpr LCID kDefaultInputLanguage = 0x0409;
+COMPAT_CPP_API void SetInputLanguage(LCID language);
+
 // Empties the clipboard, forgets failures, debug output, refused calls and
-// lock breaches, and puts back the default ANSI code page.
+// lock breaches, and puts back the default ANSI code page and input language.
 COMPAT_CPP_API void ResetAll();
 
 // Every string sent with OutputDebugStringW, in order.

@@ -26,12 +26,15 @@ typedef wchar_t* LPWSTR;
 typedef char* LPSTR;
 typedef const char* LPCCH;
 typedef BOOL* LPBOOL;
+typedef DWORD LCID;
 
 #define TRUE 1
 #define FALSE 0
 #define WINAPI
 
 #define CF_TEXT 1
+#define CF_UNICODETEXT 13
+#define CF_LOCALE 16
 #define GMEM_MOVEABLE 0x0002
 #define GMEM_ZEROINIT 0x0040
 #define GMEM_DDESHARE 0x2000
@@ -79,12 +82,22 @@ typedef BOOL* LPBOOL;
 #define COMPAT_API extern "C" COMPAT_CPP_API
 
 // Clipboard, one per process. OpenClipboard fails while another thread holds it.
+// As on Windows, two text formats, code page text (CF_TEXT) and Unicode text
+// (CF_UNICODETEXT, wchar_t here), and the locale of the text (CF_LOCALE, an
+// LCID): when a clipboard that was given text closes, the system adds the
+// locale (the input language in use, compat::SetInputLanguage) where none was
+// placed, and the text format that was not placed, which it makes on request
+// by converting the other with the locale's ANSI code page (of those the
+// stand-in converts, 1252 and 65001). EnumClipboardFormats lists the placed
+// formats first, in the order they were placed, then the made ones.
 COMPAT_API BOOL OpenClipboard(HWND owner);
 COMPAT_API BOOL CloseClipboard();
 COMPAT_API BOOL EmptyClipboard();
 COMPAT_API HANDLE GetClipboardData(UINT format);
 // Takes ownership of the block on success; returns the block, or null.
 COMPAT_API HANDLE SetClipboardData(UINT format, HANDLE block);
+// The format after format (0: the first); 0 after the last.
+COMPAT_API UINT EnumClipboardFormats(UINT format);
 
 // Movable global memory blocks. A block still locked when it is freed, handed
 // to the clipboard, or on the clipboard when it closes is recorded

@@ -1,5 +1,8 @@
-// Name list parsing on arbitrary bytes: never a crash or an over-read, no
-// entry holds a control character, and there is one entry per line.
+// Name list parsing on arbitrary text: never a crash or an over-read, no
+// entry holds a control character, and there is one entry per line. The text
+// is code page text, or (first byte odd) a Unicode clipboard block read as a
+// restore reads it: 16-bit units of the input, surrogates unpaired or not,
+// with or without a terminating zero, with or without an odd last byte.
 #include <clocale>
 #include <cstdint>
 #include <cstdlib>
@@ -7,6 +10,8 @@
 #include <cwctype>
 #include <string>
 
+#include "clipboard_text.h"
+#include "host_clipboard.h"
 #include "name_list.h"
 
 namespace {
@@ -32,6 +37,37 @@ bool HoldsControlCharacter(const std::string& entry) {
   return false;
 }
 
+// The wide text of 16-bit units, as wchar_t holds it: UTF-16 where wchar_t
+// has 16 bits, else each pair of surrogates joined (unpaired ones kept).
+std::wstring WideOf(const uint8_t* data, size_t size) {
+  std::wstring wide;
+  for (size_t at = 0; at + 1 < size; at += 2) {
+    const uint32_t unit = data[at] | data[at + 1] << 8;
+    const uint32_t next = at + 3 < size ? (data[at + 2] | data[at + 3] << 8) : 0;
+    if (sizeof(wchar_t) > 2 && unit >= 0xD800 && unit < 0xDC00 && next >= 0xDC00 && next < 0xE000) {
+      wide += static_cast<wchar_t>(0x10000 + ((unit - 0xD800) << 10) + (next - 0xDC00));
+      at += 2;
+    } else {
+      wide += static_cast<wchar_t>(unit);
+    }
+  }
+  return wide;
+}
+
+size_t LineCount(const std::wstring& text) {
+  size_t lines = 0;
+  for (wchar_t c : text) lines += c == L'\n';
+  if (!text.empty() && text.back() != L'\n') ++lines;
+  return lines;
+}
+
+void CheckEntries(const NameList& names, size_t lines) {
+  if (names.size() != lines) std::abort();
+  for (const std::string& entry : names.Strings()) {
+    if (HoldsControlCharacter(entry)) std::abort();
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -40,13 +76,23 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  // The clipboard text never holds a NUL: it ends at the first one.
-  std::string text(reinterpret_cast<const char*>(data), size);
-  text = text.substr(0, text.find('\0'));
-  const NameList names = ParseNameList(text);
-  if (names.size() != LineCount(text)) std::abort();
-  for (const std::string& entry : names.Strings()) {
-    if (HoldsControlCharacter(entry)) std::abort();
+  if (size == 0) return 0;
+  if (data[0] & 1) {
+    std::wstring wide = WideOf(data + 1, size - 1);
+    std::string block(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t));
+    if (data[0] & 2) block.append(sizeof(wchar_t), '\0');  // terminated
+    if (data[0] & 4) block += 'x';                          // an odd last byte
+    if (!testhost::PutClipboardFormats({{CF_UNICODETEXT, block}})) std::abort();
+    ClipboardContent content;
+    ReadClipboardText(content);
+    wide = wide.substr(0, wide.find(L'\0'));  // the text ends at its zero
+    if (!content.unicode || content.wide != wide) std::abort();
+    CheckEntries(ParseNameList(content.wide, NameEncoding::InForce()), LineCount(wide));
+    return 0;
   }
+  // The clipboard text never holds a NUL: it ends at the first one.
+  std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
+  text = text.substr(0, text.find('\0'));
+  CheckEntries(ParseNameList(text), LineCount(text));
   return 0;
 }
