@@ -13,6 +13,7 @@
 #include "bench_rows.h"
 #include "call_log.h"
 #include "host_table.h"
+#include "host_version.h"
 #include "paired_timer.h"
 #include "plugin_library.h"
 
@@ -51,7 +52,7 @@ int main(int argc, char** argv) {
 #endif
   const std::string self = testhost::OwnExecutablePath();
   testhost::PluginLibrary plugin;
-  if (!plugin.Load(library) || !plugin.exports().MQCheckVersion(0x4403) ||
+  if (!plugin.Load(library) || !plugin.exports().MQCheckVersion(kOldestHostVersion) ||
       !plugin.exports().MQInit(self.c_str()) || !host::BindHostFunctions(self.c_str())) {
     std::fprintf(stderr, "cannot load and bind %s: %s\n", library.c_str(), plugin.error().c_str());
     return 1;

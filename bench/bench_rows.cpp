@@ -5,6 +5,7 @@
 #include "bench_scenes.h"
 #include "floor_loops.h"
 #include "host_clipboard.h"
+#include "menu_list.h"
 #include "name_list.h"
 
 namespace bench {
@@ -24,7 +25,7 @@ Row Copy(const testhost::PluginExports& plugin, bool materials, int count) {
             for (const std::string& name : materials ? doc->MaterialNames() : doc->ObjectNames()) {
               size += name.size() + (materials ? 2 : 1);
             }
-            command = [&plugin, doc, materials] { plugin.MQModifySelect(materials ? 2 : 0, doc->handle()); };
+            command = [&plugin, doc, materials] { plugin.MQModifySelect(materials ? kMenuCopyMaterialNames : kMenuCopyObjectNames, doc->handle()); };
             floor = [doc, materials, size] {
               materials ? CopyMaterialsFloor(doc->handle(), size) : CopyObjectsFloor(doc->handle(), size);
             };
@@ -40,7 +41,7 @@ Row Restore(const testhost::PluginExports& plugin, const std::string& label, int
             Objects(*doc, objects, static_cast<int>(lines.size()));
             // The restore reads the text and leaves it on the clipboard.
             testhost::PutClipboardText(TextOf(lines));
-            command = [&plugin, doc] { plugin.MQModifySelect(1, doc->handle()); };
+            command = [&plugin, doc] { plugin.MQModifySelect(kMenuRestoreObjectNames, doc->handle()); };
             floor = [doc, lines] { RestoreObjectsFloor(doc->handle(), lines); };
           },
           target, pairs, sample};

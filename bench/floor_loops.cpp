@@ -2,21 +2,22 @@
 
 #include <windows.h>
 
-#include <clocale>
 #include <cstdlib>
 #include <cstring>
 
+#include "clipboard_text.h"
+#include "code_page_rules.h"
 #include "host_table.h"
+#include "name_encoding.h"
+#include "temporary_name.h"
 
 namespace bench {
 
 namespace {
 
-const char kTemporaryName[] = "  *TEMPORALYNAME_forTagkeeper";
-
 // A block for a text of size bytes, handed to the clipboard as a copy does.
 void HandOverBlock(size_t size) {
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_DDESHARE, size + 1);
+  HGLOBAL block = GlobalAlloc(kClipboardAllocFlags, size + 1);
   if (!OpenClipboard(nullptr)) return (void)GlobalFree(block);
   EmptyClipboard();
   if (SetClipboardData(CF_TEXT, block)) {
@@ -102,10 +103,9 @@ void RestoreObjectsFloor(MQDocument doc, const std::vector<std::string>& names) 
 void ParseFloor(const std::vector<std::string>& lines) {
   wchar_t wide[512];
   char bytes[1024];
-  const char* locale = std::setlocale(LC_CTYPE, nullptr);
-  if (locale != nullptr && std::strcmp(locale, "C") == 0) {
+  if (NameEncoding::RuntimeInDefaultLocale()) {
     const UINT page = GetACP();
-    const bool utf8 = page == CP_UTF8;
+    const bool utf8 = code_page_rules::TakesOnlyErrorFlag(page);
     for (const std::string& line : lines) {
       const int length =
           MultiByteToWideChar(page, MB_ERR_INVALID_CHARS, line.c_str(), static_cast<int>(line.size()), wide, 512);

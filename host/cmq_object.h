@@ -1,16 +1,10 @@
 #pragma once
 // A borrowed object handle together with the document it was fetched from,
 // and the name reads over the host's fixed-size name buffer.
-#include <cstdint>
-#include <cstring>
 #include <string>
 
 #include "host_table.h"
 #include "host_types.h"
-
-// The host writes a name and its NUL into such a buffer. A name is the bytes
-// before the first NUL, or the whole buffer when the host wrote none.
-typedef char NameBuffer[kNameBufferSize];
 
 namespace cmq {
 
@@ -45,28 +39,6 @@ class CMQObject {
 };
 
 }  // namespace cmq
-
-// The size of the name in a filled buffer: the bytes before the first NUL, or
-// the whole buffer when the host wrote none. Every byte of the buffer must
-// hold a value (a buffer filled once, then written over by the host): it is
-// searched eight bytes at a time, since names are read by the million and a
-// byte loop or a library call costs more than the host's own call.
-inline size_t NameSize(const char* buffer) {
-  constexpr uint64_t kOnes = 0x0101010101010101ull, kHighs = 0x8080808080808080ull;
-  size_t at = 0;
-  for (; at + 8 <= kNameBufferSize; at += 8) {
-    uint64_t word;
-    std::memcpy(&word, buffer + at, 8);
-    // Nonzero where a byte is zero; its lowest such byte is the first NUL
-    // (bytes are stored least significant first on the machines we build for).
-    const uint64_t zeros = (word - kOnes) & ~word & kHighs;
-    if (zeros != 0) return at + static_cast<size_t>(__builtin_ctzll(zeros)) / 8;
-  }
-  for (; at < kNameBufferSize; ++at) {
-    if (buffer[at] == '\0') return at;
-  }
-  return kNameBufferSize;
-}
 
 // The handle for the object at index; its object is null when the index holds none.
 inline cmq::CMQObject GetObjectHandle(MQDocument document, int index) {

@@ -11,7 +11,7 @@
 #include "host_types.h"
 
 #define TK_HOST_FUNCTIONS(FN, TYPED) \
-  /* application: 11 */ \
+  /* application */ \
   FN(MQ_GetWindowHandle) \
   FN(MQ_CreateObject) \
   FN(MQ_CreateMaterial) \
@@ -23,7 +23,7 @@
   FN(MQ_RefreshView) \
   FN(MQ_StationCallback) \
   FN(MQ_SendMessage) \
-  /* document: 43 */ \
+  /* document */ \
   TYPED(MQDoc_GetObjectCount, int, (MQDocument doc), (doc)) \
   TYPED(MQDoc_GetObject, MQObject, (MQDocument doc, int index), (doc, index)) \
   FN(MQDoc_GetObjectFromUniqueID) \
@@ -67,14 +67,14 @@
   FN(MQDoc_CreateUserData) \
   FN(MQDoc_DeleteUserData) \
   FN(MQDoc_Triangulate) \
-  /* scene: 6 */ \
+  /* scene */ \
   FN(MQScene_InitSize) \
   FN(MQScene_GetProjMatrix) \
   FN(MQScene_GetViewMatrix) \
   FN(MQScene_FloatValue) \
   FN(MQScene_GetVisibleFace) \
   FN(MQScene_IntValue) \
-  /* object: 79 */ \
+  /* object */ \
   FN(MQObj_Delete) \
   FN(MQObj_Clone) \
   FN(MQObj_Merge) \
@@ -154,7 +154,7 @@
   FN(MQObj_FreeFaceUserData) \
   FN(MQObj_GetFaceUserData) \
   FN(MQObj_SetFaceUserData) \
-  /* material: 33 */ \
+  /* material */ \
   FN(MQMat_Delete) \
   TYPED(MQMat_GetIntValue, int, (MQMaterial mat, int attribute), (mat, attribute)) \
   FN(MQMat_GetFloatArray) \

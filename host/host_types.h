@@ -2,6 +2,7 @@
 // Opaque handles of the host. The plug-in never looks inside them; the host
 // owns what they point to, and the plug-in only borrows them for one call.
 #include "mq_abi.h"
+#include "name_buffer.h"
 
 struct MQCDocument;
 struct MQCObject;
@@ -16,6 +17,3 @@ enum MQAttribute : int {
   kAttributeFolded = 258,    // children folded away under the object
   kAttributeSelected = 262,  // selection state
 };
-
-// The host writes a name and its NUL into a buffer of this many bytes.
-constexpr int kNameBufferSize = 250;

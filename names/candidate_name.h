@@ -10,8 +10,6 @@
 #include "host_types.h"
 #include "name_encoding.h"
 
-constexpr size_t kLongestName = kNameBufferSize - 1;
-
 // Where the trailing run of decimal digits of name[0, size) begins (size when
 // the name does not end in a digit). Only ASCII digits count: some runtimes'
 // isdigit also takes bytes such as the superscript digits of code page 1252.

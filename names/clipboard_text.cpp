@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr UINT kClipboardAllocFlags = GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_DDESHARE;
 // The first block's size; it doubles as the text grows.
 constexpr size_t kFirstCapacity = 4096;
 

@@ -18,6 +18,9 @@
 // the text and its NUL when it is handed over. The block is ready before the
 // clipboard is opened: a block that cannot be had costs the user nothing of
 // what the clipboard held.
+// How the clipboard's blocks are allocated.
+constexpr UINT kClipboardAllocFlags = GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_DDESHARE;
+
 class ClipboardText {
  public:
   explicit ClipboardText(size_t hint = 0) : hint_(hint) {}

@@ -15,3 +15,8 @@
 
 #define TK_MENU_COUNT_ONE(...) +1
 constexpr unsigned kMenuSize = 0 TK_MENU_ENTRIES(TK_MENU_COUNT_ONE);
+
+// Each entry's index, named after its command: kMenuCopyObjectNames, ...
+#define TK_MENU_INDEX(text, command, ...) kMenu##command,
+enum MenuIndex : int { TK_MENU_ENTRIES(TK_MENU_INDEX) };
+#undef TK_MENU_INDEX

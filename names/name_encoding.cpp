@@ -4,19 +4,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "code_page_rules.h"
+
 namespace {
-
-const wchar_t kInvalidWide[] = L"invalid";
-const char kInvalid[] = "invalid";
-
-bool InDefaultLocale() {
-  const char* locale = std::setlocale(LC_CTYPE, nullptr);
-  return locale == nullptr || std::strcmp(locale, "C") == 0;
-}
-
-// UTF-8 (and GB18030) take no flag but the one that makes invalid input fail,
-// and no default character: Windows refuses any other call.
-bool TakesOnlyErrorFlag(UINT code_page) { return code_page == CP_UTF8 || code_page == 54936; }
 
 // The size of the UTF-8 sequence that starts at text, or 1 when none does.
 size_t Utf8SequenceSize(const unsigned char* text, size_t left) {
@@ -31,9 +21,14 @@ size_t Utf8SequenceSize(const unsigned char* text, size_t left) {
 
 }  // namespace
 
+bool NameEncoding::RuntimeInDefaultLocale() {
+  const char* locale = std::setlocale(LC_CTYPE, nullptr);
+  return locale == nullptr || std::strcmp(locale, "C") == 0;
+}
+
 NameEncoding NameEncoding::InForce() {
   NameEncoding encoding;
-  if (!InDefaultLocale()) {
+  if (!RuntimeInDefaultLocale()) {
     std::mblen(nullptr, 0);  // forget any shift state
     return encoding;
   }
@@ -76,7 +71,9 @@ long NameEncoding::ToWideIn(const char* line, size_t size, wchar_t* wide, size_t
 long NameEncoding::ToMultiByteIn(const wchar_t* wide, size_t length, char* line, size_t room) const {
   if (length == 0) return line[0] = '\0', 0;
   if (ansi_) {
-    const bool utf8 = TakesOnlyErrorFlag(code_page_);
+    // UTF-8 (and GB18030) take no flag but the one that makes invalid input
+    // fail, and no default character: Windows refuses any other call.
+    const bool utf8 = code_page_rules::TakesOnlyErrorFlag(code_page_);
     BOOL lossy = FALSE;
     const int size = WideCharToMultiByte(code_page_, utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS, wide,
                                          static_cast<int>(length), line, static_cast<int>(room), nullptr,
@@ -91,7 +88,7 @@ long NameEncoding::ToMultiByteIn(const wchar_t* wide, size_t length, char* line,
 std::wstring NameEncoding::ToWide(const std::string& line) const {
   std::wstring wide(WideRoom(line.size()), L'\0');
   const long length = ToWideIn(line.c_str(), line.size(), &wide[0], wide.size());
-  if (length < 0) return kInvalidWide;
+  if (length < 0) return std::wstring(kInvalidName, kInvalidName + sizeof kInvalidName - 1);
   wide.resize(length);
   return wide;
 }
@@ -99,7 +96,7 @@ std::wstring NameEncoding::ToWide(const std::string& line) const {
 std::string NameEncoding::ToMultiByte(const std::wstring& wide) const {
   std::string line(ByteRoom(wide.size()), '\0');
   const long size = ToMultiByteIn(wide.c_str(), wide.size(), &line[0], line.size());
-  if (size < 0) return kInvalid;
+  if (size < 0) return kInvalidName;
   line.resize(size);
   return line;
 }

@@ -7,15 +7,21 @@
 
 #include <string>
 
+// The name of a line that does not convert.
+constexpr char kInvalidName[] = "invalid";
+
 class NameEncoding {
  public:
+  // Whether the C runtime is still in its default "C" locale (or names none).
+  static bool RuntimeInDefaultLocale();
+
   // On a C runtime still in its default "C" locale, the system's ANSI code
   // page: that locale takes every byte for a character of its own, which would
   // corrupt every name beyond ASCII. Otherwise the runtime's locale.
   static NameEncoding InForce();
 
-  // The line as wide text; L"invalid" when it holds a sequence the encoding
-  // rejects.
+  // The line as wide text; kInvalidName when it holds a sequence the
+  // encoding rejects.
   std::wstring ToWide(const std::string& line) const;
   // The wide text as bytes; "invalid" when a character has no exact form.
   std::string ToMultiByte(const std::wstring& wide) const;

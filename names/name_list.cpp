@@ -67,14 +67,14 @@ class LineCleaner {
     }
     Fit(wide_, encoding_.WideRoom(size));
     const long length = encoding_.ToWideIn(line, size, wide_.data(), wide_.size());
-    if (length < 0) return names.Add("invalid");
+    if (length < 0) return names.Add(kInvalidName);
     AddCleaned(static_cast<size_t>(length), names);
   }
 
   // Adds the name of a line of Unicode text.
   void CleanWide(const wchar_t* line, size_t length, NameList& names) {
     if (length > 0 && line[length - 1] == L'\r') --length;
-    if (!IsWellFormed(line, length)) return names.Add("invalid");
+    if (!IsWellFormed(line, length)) return names.Add(kInvalidName);
     Fit(wide_, length + 1);
     std::copy(line, line + length, wide_.begin());
     wide_[length] = L'\0';
@@ -96,7 +96,7 @@ class LineCleaner {
     }
     Fit(bytes_, encoding_.ByteRoom(length));
     const long cleaned = encoding_.ToMultiByteIn(wide_.data(), length, bytes_.data(), bytes_.size());
-    names.Add(cleaned < 0 ? std::string_view("invalid") : std::string_view(bytes_.data(), cleaned));
+    names.Add(cleaned < 0 ? std::string_view(kInvalidName) : std::string_view(bytes_.data(), cleaned));
   }
 
   template <class Buffer>

@@ -10,12 +10,9 @@
 #include "name_index.h"
 #include "name_list.h"
 #include "target_list.h"
+#include "temporary_name.h"
 
 namespace {
-
-// Carried by every target about to receive a name between the two passes, so
-// that names can be swapped or rotated among the targets.
-const char kTemporaryName[] = "  *TEMPORALYNAME_forTagkeeper";
 
 struct ObjectNames {
   MQDocument document;
@@ -103,8 +100,11 @@ bool Tagkeeper::RestoreObjectNames() {
   const TargetList targets = BuildObjectTargets(document_);
   AssignNames(ObjectNames{document_}, targets, entries, encoding);
 
-  // Writing the first target's folded attribute (to its negation, then back)
-  // leaves it as it was: its only effect is the host's own reaction to the write.
+  // The host does not redraw its object list when names are set through its
+  // functions, but does when an object's folded attribute is written: the
+  // first target's goes to its negation and back, so the list shows the new
+  // names and the folded state stays as it was. Materials have no tree and no
+  // such attribute, so their restore writes none.
   if (!targets.empty()) {
     const cmq::CMQObject first = GetObjectHandle(document_, targets.front());
     const auto& host = host::Table();

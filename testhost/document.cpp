@@ -4,7 +4,7 @@ namespace testhost {
 
 namespace {
 
-std::string Kept(const std::string& name) { return name.substr(0, kMaxNameLength); }
+std::string Kept(const std::string& name) { return name.substr(0, kLongestName); }
 
 }  // namespace
 

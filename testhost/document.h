@@ -29,9 +29,6 @@ struct Material {
   int index = -1;
 };
 
-// Longest name the host keeps: its name buffers hold 250 bytes with the NUL.
-constexpr size_t kMaxNameLength = kNameBufferSize - 1;
-
 class Document {
  public:
   Document() = default;
@@ -81,7 +78,7 @@ class Document {
 };
 
 // The name that a host keeping names unique keeps for index when given name:
-// the name cut to kMaxNameLength, or where one of names other than index's
+// the name cut to kLongestName, or where one of names other than index's
 // (those own) holds that, the name followed by the smallest number from 2 on
 // that none holds, cut likewise.
 std::string UniqueName(const std::vector<std::string>& names, const std::vector<bool>& own, int index,

@@ -44,7 +44,7 @@ void CopyName(const std::string& name, const Document* owner, char* buffer, int 
 
 // Names longer than the host keeps are cut, as a fixed name field would. In
 // place: a name with room enough takes no allocation.
-void KeepName(std::string& kept, const char* name) { kept.assign(name, strnlen(name, kMaxNameLength)); }
+void KeepName(std::string& kept, const char* name) { kept.assign(name, strnlen(name, kLongestName)); }
 
 int ReadAttribute(const Object& object, int attribute) {
   switch (attribute) {

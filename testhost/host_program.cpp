@@ -17,6 +17,7 @@
 #include "document.h"
 #include "host_clipboard.h"
 #include "host_table.h"
+#include "MQBasePlugin.h"
 #include "menu_list.h"
 #include "plugin_library.h"
 #include "scene_file.h"
@@ -28,7 +29,6 @@ namespace testhost {
 
 namespace {
 
-constexpr int kSelectionKind = 5;
 
 // What the program tells of each menu entry's run.
 struct MenuKind {
@@ -151,8 +151,8 @@ int HostProgram::LoadPlugin() {
   const std::string self = OwnExecutablePath();
   if (!mq.MQInit(self.c_str())) return Fail(kExitPlugin, "MQInit could not bind the host functions of " + self);
   const int kind = mq.MQGetPlugInType();
-  if (kind != kSelectionKind) {
-    return Fail(kExitPlugin, "the plug-in is of kind " + std::to_string(kind) + ", not a selection plug-in (5)");
+  if (kind != kKindSelect) {
+    return Fail(kExitPlugin, "the plug-in is of kind " + std::to_string(kind) + ", not a selection plug-in (" + std::to_string(kKindSelect) + ")");
   }
   // The same target rules as the plug-in's, for marking targets in 'show'.
   if (!host::BindHostFunctions(self.c_str())) return Fail(kExitPlugin, "cannot bind this program's own exports");

@@ -56,8 +56,8 @@ bool IsBlank(const std::string& line) { return line.find_first_not_of(" \t") == 
 
 // The name as the host keeps it; cut says whether it was longer.
 std::string Kept(const std::string& name, bool& cut) {
-  cut = name.size() > kMaxNameLength;
-  return name.substr(0, kMaxNameLength);
+  cut = name.size() > kLongestName;
+  return name.substr(0, kLongestName);
 }
 
 // Reads one line into doc and layout; returns what was expected when it does
@@ -231,7 +231,7 @@ bool LoadScene(const std::string& path, Document& doc, SceneLayout& layout, std:
       return false;
     }
     if (cut) {
-      warnings.push_back({path, number, "warning: name cut to " + std::to_string(kMaxNameLength) +
+      warnings.push_back({path, number, "warning: name cut to " + std::to_string(kLongestName) +
                                             " bytes, the longest the host keeps"});
     }
   }

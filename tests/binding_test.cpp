@@ -11,6 +11,7 @@
 #include "call_log.h"
 #include "document.h"
 #include "host_table.h"
+#include "menu_list.h"
 #include "plugin_library.h"
 #include "plugin_object.h"
 #include "MQMenuBasePlugin.h"
@@ -44,7 +45,7 @@ size_t FilledEntries() {
 bool IsLoaded(const char* path) { return GetModuleHandleA(path) != nullptr; }
 
 BOOL RunCopyCommand(testhost::Document& doc) {
-  return dynamic_cast<MQMenuBasePlugin&>(*GetPluginClass()).Execute(0, doc.handle());
+  return dynamic_cast<MQMenuBasePlugin&>(*GetPluginClass()).Execute(kMenuCopyObjectNames, doc.handle());
 }
 
 TEST(Binding, APathThatNamesNoModuleChangesNothing) {

@@ -4,6 +4,7 @@
 
 #include "candidate_name.h"
 #include "code_page_system.h"
+#include "temporary_name.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CandidateCase{"v00000000000000000000012", "v13"},
                       // Only ASCII digits count: 0xB2 is no digit.
                       CandidateCase{"x\xB2", "x\xB2" "1"},
-                      CandidateCase{"  *TEMPORALYNAME_forTagkeeper", "  *TEMPORALYNAME_forTagkeeper1"},
+                      CandidateCase{kTemporaryName, std::string(kTemporaryName) + "1"},
                       // No candidate passes 249 bytes: the number stays whole, the part before it gives way.
                       CandidateCase{y248 + "9", y247 + "10"}, CandidateCase{y248 + "8", y248 + "9"},
                       CandidateCase{y248 + "y", y248 + "1"}, CandidateCase{std::string(246, 'y') + "099", std::string(246, 'y') + "100"},

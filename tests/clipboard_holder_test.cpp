@@ -8,6 +8,7 @@
 
 #include "host_clipboard.h"
 #include "hosted_test.h"
+#include "menu_list.h"
 
 namespace {
 
@@ -48,10 +49,10 @@ TEST_F(HeldClipboard, CopyLeavesItAsItWasAndRestoreFindsNoText) {
   {
     ClipboardHolder holder;
     ASSERT_TRUE(holder.holding());
-    EXPECT_TRUE(Run(0));
-    EXPECT_TRUE(Run(2));
-    EXPECT_TRUE(Run(1));
-    EXPECT_TRUE(Run(3));
+    EXPECT_TRUE(Run(kMenuCopyObjectNames));
+    EXPECT_TRUE(Run(kMenuCopyMaterialNames));
+    EXPECT_TRUE(Run(kMenuRestoreObjectNames));
+    EXPECT_TRUE(Run(kMenuRestoreMaterialNames));
   }
   EXPECT_EQ(testhost::ClipboardBlock(), std::string("before") + '\0');
   EXPECT_EQ(doc.ObjectNames(), std::vector<std::string>{"A"});
@@ -62,10 +63,10 @@ TEST_F(HeldClipboard, CopyLeavesItAsItWasAndRestoreFindsNoText) {
 TEST_F(HeldClipboard, ARestoreRoundTripThroughTheDesktopClipboard) {
   doc.AddObject("one", 0, false, 1);
   doc.AddObject("two", 0, false, 1);
-  ASSERT_TRUE(Run(0));
+  ASSERT_TRUE(Run(kMenuCopyObjectNames));
   EXPECT_EQ(testhost::ClipboardBlock(), std::string("one\ntwo\n") + '\0');
   ASSERT_TRUE(testhost::PutClipboardText("two\r\none\r\n"));
-  ASSERT_TRUE(Run(1));
+  ASSERT_TRUE(Run(kMenuRestoreObjectNames));
   EXPECT_EQ(doc.ObjectNames(), (std::vector<std::string>{"two", "one"}));
 }
 

@@ -11,6 +11,7 @@
 #include "code_page_system.h"
 #include "host_clipboard.h"
 #include "hosted_test.h"
+#include "menu_list.h"
 #include "name_encoding.h"
 
 namespace {
@@ -39,8 +40,8 @@ class CodePage : public HostedTest {
       scene.AddObject(other);
       scene.AddMaterial(other);
     }
-    EXPECT_TRUE(plugin().Execute(1, scene.handle()));
-    EXPECT_TRUE(plugin().Execute(3, scene.handle()));
+    EXPECT_TRUE(plugin().Execute(kMenuRestoreObjectNames, scene.handle()));
+    EXPECT_TRUE(plugin().Execute(kMenuRestoreMaterialNames, scene.handle()));
     EXPECT_EQ(scene.MaterialNames()[0], scene.ObjectNames()[0]);
     return scene.ObjectNames()[0];
   }
@@ -73,8 +74,8 @@ TEST_F(Utf8CodePage, UnicodeTextUnderAnotherLayoutKeepsItsNames) {
     scene.AddMaterial("before", 1);
   }
   ASSERT_TRUE(testhost::PutClipboardUnicode(L"\u90E8\u54C1\r\n\u8ECA\u8F2A\r\n\u30AC\u30E9\u30B9\r\n"));
-  ASSERT_TRUE(plugin().Execute(1, scene.handle()));
-  ASSERT_TRUE(plugin().Execute(3, scene.handle()));
+  ASSERT_TRUE(plugin().Execute(kMenuRestoreObjectNames, scene.handle()));
+  ASSERT_TRUE(plugin().Execute(kMenuRestoreMaterialNames, scene.handle()));
   const std::vector<std::string> names{"\xE9\x83\xA8\xE5\x93\x81", "\xE8\xBB\x8A\xE8\xBC\xAA",
                                        "\xE3\x82\xAC\xE3\x83\xA9\xE3\x82\xB9"};
   EXPECT_EQ(scene.ObjectNames(), names);
@@ -93,6 +94,10 @@ TEST_F(Utf8CodePage, ALongLineIsCutOnAWholeCharacter) {
   std::string line;
   for (int i = 0; i < 150; ++i) line += "\xC3\xA9";  // 300 bytes
   EXPECT_EQ(Restored(line), line.substr(0, 248));
+  // A two-byte character from its first lead byte on, and a four-byte one,
+  // each ending past byte 249.
+  EXPECT_EQ(Restored(std::string(248, 'a') + "\xC2\xA9" + "x"), std::string(248, 'a'));
+  EXPECT_EQ(Restored(std::string(246, 'a') + "\xF0\x9F\x90\xB1" + "x"), std::string(246, 'a'));
 }
 
 // What Windows refuses on a UTF-8 system, the strict layer refuses too.

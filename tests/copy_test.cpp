@@ -3,6 +3,7 @@
 #include "code_page_system.h"
 #include "host_clipboard.h"
 #include "hosted_test.h"
+#include "menu_list.h"
 #if !defined(_WIN32)
 #include "compat_controls.h"
 #endif
@@ -43,7 +44,7 @@ TEST_P(CopyLayouts, PutExactBytesOnTheClipboard) {
   }
   // The code page text is placed first, then Unicode text of the same names.
   const std::vector<UINT> both{CF_TEXT, CF_UNICODETEXT};
-  EXPECT_TRUE(Run(0));
+  EXPECT_TRUE(Run(kMenuCopyObjectNames));
   EXPECT_EQ(ClipboardBlock(), GetParam().object_text + '\0');
   std::vector<UINT> formats = testhost::ClipboardFormats();
   formats.resize(2);
@@ -51,7 +52,7 @@ TEST_P(CopyLayouts, PutExactBytesOnTheClipboard) {
   if (GetACP() == 1252) {
     EXPECT_EQ(testhost::ClipboardUnicode(), UnicodeText(GetParam().unicode_names, L"\n"));
   }
-  EXPECT_TRUE(Run(2));
+  EXPECT_TRUE(Run(kMenuCopyMaterialNames));
   EXPECT_EQ(ClipboardBlock(), GetParam().material_text + '\0');
   if (GetACP() == 1252) {
     EXPECT_EQ(testhost::ClipboardUnicode(), UnicodeText(GetParam().unicode_names, L"\r\n"));
@@ -68,7 +69,7 @@ TEST_F(Copy, NoUnicodeTextWhereANameDoesNotConvert) {
   testsupport::Utf8System utf8;
   doc.AddObject("ok", 0, false, 1);
   doc.AddObject("\xC3", 0, false, 1);
-  EXPECT_TRUE(Run(0));
+  EXPECT_TRUE(Run(kMenuCopyObjectNames));
   EXPECT_EQ(ClipboardBlock(), std::string("ok\n\xC3\n") + '\0');
   EXPECT_EQ(testhost::ClipboardFormats().at(0), static_cast<UINT>(CF_TEXT));
   EXPECT_FALSE(testhost::ClipboardPrefersUnicode());
@@ -93,8 +94,8 @@ TEST_F(Copy, AClipboardHeldElsewhereIsLeftAsItWas) {
   doc.AddObject("A", 0, false, 1);
   ASSERT_TRUE(testhost::PutClipboardText("before"));
   compat::HoldClipboardElsewhere(true);
-  EXPECT_TRUE(Run(0));
-  EXPECT_TRUE(Run(2));
+  EXPECT_TRUE(Run(kMenuCopyObjectNames));
+  EXPECT_TRUE(Run(kMenuCopyMaterialNames));
   compat::HoldClipboardElsewhere(false);
   EXPECT_EQ(ClipboardBlock(), std::string("before") + '\0');
   EXPECT_EQ(Oks(), 0u);
@@ -114,7 +115,7 @@ TEST_F(Copy, EachFailedStepKeepsWhatItCanAndLeaksNothing) {
   for (const auto& c : cases) {
     ASSERT_TRUE(testhost::PutClipboardText("before"));
     compat::FailNext(c.failure);
-    EXPECT_TRUE(Run(0));
+    EXPECT_TRUE(Run(kMenuCopyObjectNames));
     bool absent = false;
     const std::string block = ClipboardBlock(&absent);
     EXPECT_EQ(block, c.kept ? std::string("before") + '\0' : "") << static_cast<int>(c.failure);
@@ -131,7 +132,7 @@ TEST_F(Copy, ABlockThatCannotBeResized) {
   for (int i = 0; i < 100; ++i) doc.AddObject(std::string(40, static_cast<char>('a' + i % 26)), 0, false, 1);
   ASSERT_TRUE(testhost::PutClipboardText("before"));
   compat::FailNext(compat::Failure::GlobalReAlloc);
-  EXPECT_TRUE(Run(0));
+  EXPECT_TRUE(Run(kMenuCopyObjectNames));
   EXPECT_EQ(ClipboardBlock(), std::string("before") + '\0');
   EXPECT_EQ(compat::LiveGlobalBlocks(), 1u) << "the grown block was freed";
   EXPECT_EQ(Oks(), 0u);
@@ -139,7 +140,7 @@ TEST_F(Copy, ABlockThatCannotBeResized) {
   testhost::Document small;
   small.AddObject("A", 0, false, 1);
   compat::FailNext(compat::Failure::GlobalReAlloc);
-  EXPECT_TRUE(plugin().Execute(0, small.handle()));
+  EXPECT_TRUE(plugin().Execute(kMenuCopyObjectNames, small.handle()));
   EXPECT_EQ(ClipboardBlock(), std::string("A\n") + '\0');
   EXPECT_EQ(Oks(), 1u);
 }
@@ -148,7 +149,7 @@ TEST_F(Copy, AFailedOpenDoesNotCloseTheClipboardOfItsOpener) {
   doc.AddObject("A", 0, false, 1);
   ASSERT_TRUE(OpenClipboard(nullptr));  // the host holds the clipboard open
   compat::FailNext(compat::Failure::OpenClipboard);
-  EXPECT_TRUE(Run(0));
+  EXPECT_TRUE(Run(kMenuCopyObjectNames));
   EXPECT_TRUE(CloseClipboard()) << "still open for its opener";
 }
 #endif

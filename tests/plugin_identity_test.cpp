@@ -9,9 +9,16 @@ namespace {
 
 Tagkeeper& ThePlugin() { return dynamic_cast<Tagkeeper&>(*GetPluginClass()); }
 
+// A Tagkeeper, built on first use and kept: what one call stores, the next
+// call's object holds.
 TEST(PluginObject, IsOneObjectWithNoDocumentUntilTheFirstCommand) {
-  EXPECT_EQ(GetPluginClass(), GetPluginClass());
+  MQBasePlugin* const first = GetPluginClass();
+  ASSERT_NE(dynamic_cast<Tagkeeper*>(first), nullptr);
   EXPECT_EQ(ThePlugin().current_document(), nullptr);
+  auto* doc = reinterpret_cast<MQDocument>(0x40);
+  ThePlugin().Execute(-1, doc);
+  EXPECT_EQ(GetPluginClass(), first);
+  EXPECT_EQ(ThePlugin().current_document(), doc);
 }
 
 // Execute stores the document first, for every index, also while the host

@@ -10,6 +10,8 @@
 #include "export_list.h"
 #include "host_clipboard.h"
 #include "hosted_test.h"
+#include "menu_list.h"
+#include "temporary_name.h"
 
 namespace {
 
@@ -42,7 +44,7 @@ void operator delete[](void* block, size_t) noexcept { std::free(block); }
 
 namespace {
 
-const std::string kTemporary = "  *TEMPORALYNAME_forTagkeeper";
+const std::string kTemporary = kTemporaryName;
 
 class FailingAllocations : public testsupport::HostedTest {
  protected:
@@ -55,8 +57,8 @@ class FailingAllocations : public testsupport::HostedTest {
     for (int i = 0; i < 262; ++i) scene.AddObject(std::string(240, 'z') + std::to_string(100000000 + i), 0, false, 0);
     for (const char* name : {"M", "N", "Box"}) scene.AddMaterial(name, 1);
     // The host keeps names in place, so that its own calls allocate nothing.
-    for (int i = 0; i < scene.object_count(); ++i) scene.object(i)->name.reserve(testhost::kMaxNameLength);
-    for (int i = 0; i < scene.material_count(); ++i) scene.material(i)->name.reserve(testhost::kMaxNameLength);
+    for (int i = 0; i < scene.object_count(); ++i) scene.object(i)->name.reserve(kLongestName);
+    for (int i = 0; i < scene.material_count(); ++i) scene.material(i)->name.reserve(kLongestName);
   }
   // Runs entry index with the allocation failing (0: none); the allocations made.
   size_t Run(testhost::Document& scene, int index, size_t failing) {
@@ -72,8 +74,8 @@ class FailingAllocations : public testsupport::HostedTest {
 
 TEST_F(FailingAllocations, NoNameIsLostWhicheverFails) {
   log().enabled = false;
-  for (int index : {1, 3}) {
-    const bool materials = index == 3;
+  for (int index : {kMenuRestoreObjectNames, kMenuRestoreMaterialNames}) {
+    const bool materials = index == kMenuRestoreMaterialNames;
     const auto names = [&](const testhost::Document& d) { return materials ? d.MaterialNames() : d.ObjectNames(); };
     testhost::Document clean;
     Fill(clean);

@@ -5,16 +5,18 @@
 #include "candidate_name.h"
 #include "host_clipboard.h"
 #include "hosted_test.h"
+#include "menu_list.h"
 #include "name_list.h"
 #include "reference_restore.h"
 #include "target_list.h"
+#include "temporary_name.h"
 
 namespace {
 
 using testsupport::HostedTest;
 using testsupport::ObjectSpec;
 
-const std::string kTemporary = "  *TEMPORALYNAME_forTagkeeper";
+const std::string kTemporary = kTemporaryName;
 
 class Restore : public HostedTest {
  protected:
@@ -40,7 +42,7 @@ class Restore : public HostedTest {
     EXPECT_TRUE(testhost::PutClipboardText(text));
     log().Clear();
     const size_t oks = testsupport::OkCount();
-    EXPECT_TRUE(plugin().Execute(materials ? 3 : 1, d.handle()));
+    EXPECT_TRUE(plugin().Execute(materials ? kMenuRestoreMaterialNames : kMenuRestoreObjectNames, d.handle()));
     if (testsupport::CanReadDebugStrings()) {
       EXPECT_EQ(testsupport::OkCount(), oks + 1) << "once the clipboard gave text";
     }
@@ -160,7 +162,7 @@ TEST_F(Restore, NoTextStillWritesTheFirstTargetsFoldedAttributeBack) {
   ASSERT_TRUE(testhost::ClearClipboard());
   const auto before = doc.ObjectNames();
   log().Clear();
-  EXPECT_TRUE(Run(1));
+  EXPECT_TRUE(Run(kMenuRestoreObjectNames));
   EXPECT_EQ(doc.ObjectNames(), before);
   EXPECT_EQ(testsupport::OkCount(), 0u) << "no text, no \"ok\"";
   EXPECT_EQ(log().Count("MQObj_SetName"), 0u);
@@ -225,13 +227,13 @@ TEST_F(Restore, NamesTheHostKeptAreWhatLaterSearchesSee) {
 TEST_F(Restore, ClipboardTextEndsAtItsNulOrAtTheBlocksEnd) {
   Objects({"a", "b"});
   ASSERT_TRUE(testhost::PutClipboardBlock(std::string("x\0y\0", 4)));
-  ASSERT_TRUE(Run(1));
+  ASSERT_TRUE(Run(kMenuRestoreObjectNames));
   EXPECT_EQ(doc.ObjectNames(), (std::vector<std::string>{"x", "b"}));
 #if !defined(_WIN32)
   // A block from another program need not end in a NUL. (The desktop
   // clipboard of Windows puts a NUL of its own into the block it hands out.)
   ASSERT_TRUE(testhost::PutClipboardBlock("P\nQ"));
-  ASSERT_TRUE(Run(1));
+  ASSERT_TRUE(Run(kMenuRestoreObjectNames));
   EXPECT_EQ(doc.ObjectNames(), (std::vector<std::string>{"P", "Q"}));
 #endif
 }
@@ -271,8 +273,8 @@ TEST_F(Restore, UnicodeTextPlacedFirstIsReadWithTheSameCare) {
       scene.AddMaterial(name, 1);
     }
     ASSERT_TRUE(testhost::PutClipboardFormats(c.blocks)) << c.label;
-    ASSERT_TRUE(plugin().Execute(1, scene.handle()));
-    ASSERT_TRUE(plugin().Execute(3, scene.handle()));
+    ASSERT_TRUE(plugin().Execute(kMenuRestoreObjectNames, scene.handle()));
+    ASSERT_TRUE(plugin().Execute(kMenuRestoreMaterialNames, scene.handle()));
     EXPECT_EQ(scene.ObjectNames(), c.names) << c.label;
     EXPECT_EQ(scene.MaterialNames(), c.names) << c.label;
   }
@@ -287,7 +289,7 @@ TEST_F(Restore, InvalidLinesBecomeTheNameInvalid) {
 
 TEST_F(Restore, CopyThenRestoreIntoAnotherDocumentCarriesTheNames) {
   testsupport::AddObjects(doc, {{0, true, 1, "Body"}, {1, false, 0, "Arm"}, {0, false, 1, "Leg"}});
-  ASSERT_TRUE(Run(0));
+  ASSERT_TRUE(Run(kMenuCopyObjectNames));
   const std::string copied = testhost::ClipboardBlock();
   testhost::Document other;
   testsupport::AddObjects(other, {{0, true, 1, "o1"}, {1, false, 0, "o2"}, {0, false, 1, "o3"}});

@@ -27,13 +27,15 @@
 #include "document.h"
 #include "host_clipboard.h"
 #include "host_table.h"
+#include "menu_list.h"
 #include "plugin_library.h"
 #include "plugin_object.h"
 #include "reference_restore.h"
+#include "temporary_name.h"
 
 namespace {
 
-const std::string kTemporary = "  *TEMPORALYNAME_forTagkeeper";
+const std::string kTemporary = kTemporaryName;
 constexpr size_t kLongest = 249;
 
 #define REQUIRE(condition)                                 \
@@ -50,7 +52,7 @@ void ShowRenames(const char* title, const std::vector<testsupport::Rename>& rena
 
 std::string PickName(FuzzedDataProvider& input) {
   static const char* const kNames[] = {"A", "B", "A1", "Box", "Box1", "x9", "x10", "007", "", "cube", "Cube",
-                                       "  *TEMPORALYNAME_forTagkeeper", "x2147483647", "\xE5\x90\x8D", "Box2"};
+                                       kTemporaryName, "x2147483647", "\xE5\x90\x8D", "Box2"};
   switch (input.ConsumeIntegralInRange(0, 4)) {
     case 0: case 1: return kNames[input.ConsumeIntegralInRange<size_t>(0, std::size(kNames) - 1)];
     case 2: {  // near or past the longest name, in one- and multibyte characters
@@ -217,7 +219,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   };
   REQUIRE(testhost::PutClipboardText(text));
   Tagkeeper& plugin = dynamic_cast<Tagkeeper&>(*GetPluginClass());
-  REQUIRE(plugin.Execute(on_materials ? 3 : 1, doc.handle()) == TRUE);
+  REQUIRE(plugin.Execute(on_materials ? kMenuRestoreMaterialNames : kMenuRestoreObjectNames, doc.handle()) == TRUE);
   (on_materials ? doc.on_material_rename : doc.on_object_rename) = nullptr;
   if (renames != expected) {
     ShowRenames("renames", renames);
@@ -245,7 +247,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
 
   // A copy right after the restore gives back every target's name.
-  REQUIRE(plugin.Execute(on_materials ? 2 : 0, doc.handle()) == TRUE);
+  REQUIRE(plugin.Execute(on_materials ? kMenuCopyMaterialNames : kMenuCopyObjectNames, doc.handle()) == TRUE);
   std::string copied = testhost::ClipboardBlock();
   REQUIRE(!copied.empty() && copied.back() == '\0');
   copied.pop_back();

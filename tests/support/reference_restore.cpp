@@ -4,12 +4,11 @@
 #include <ostream>
 
 #include "candidate_name.h"
+#include "temporary_name.h"
 
 namespace testsupport {
 
 namespace {
-
-const char kTemporary[] = "  *TEMPORALYNAME_forTagkeeper";
 
 bool HeldByAnother(const NameModel& model, int own, const std::string& name) {
   for (size_t i = 0; i < model.names.size(); ++i) {
@@ -40,8 +39,8 @@ std::vector<Rename> ReferenceRenames(NameModel& model, const TargetList& targets
   const size_t pairs = std::min(targets.size(), entries.size());
   for (size_t k = 0; k < pairs; ++k) {
     if (entries[k].empty()) continue;
-    SetName(model, targets[k], kTemporary);
-    renames.push_back({targets[k], kTemporary});
+    SetName(model, targets[k], kTemporaryName);
+    renames.push_back({targets[k], kTemporaryName});
   }
   for (size_t k = 0; k < pairs; ++k) {
     if (entries[k].empty()) continue;
