@@ -6,7 +6,7 @@
 #include "floor_loops.h"
 #include "host_clipboard.h"
 #include "menu_list.h"
-#include "name_list.h"
+#include "parse_name_list.h"
 
 namespace bench {
 

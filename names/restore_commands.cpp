@@ -8,7 +8,7 @@
 #include "cmq_object.h"
 #include "host_table.h"
 #include "name_index.h"
-#include "name_list.h"
+#include "parse_name_list.h"
 #include "target_list.h"
 #include "temporary_name.h"
 
@@ -37,19 +37,14 @@ struct MaterialNames {
 // Gives target k the name of entry k in two passes. An empty entry leaves its
 // target alone in both passes.
 template <class Names>
-void AssignNames(const Names& names, const TargetList& targets, NameList& entries, const NameEncoding& encoding) {
+void AssignNames(const Names& names, const TargetList& targets, const NameList& entries, const NameEncoding& encoding) {
   const size_t pairs = std::min(targets.size(), entries.size());
   size_t named = 0;
   for (size_t k = 0; k < pairs; ++k) named += !entries[k].empty();
   if (named == 0) return;
 
   // Everything both passes need is made before the first renames anything,
-  // so that no failure can strand a target with the temporary name. No name
-  // the host can give back is longer than kLongestName bytes, so an entry is
-  // cut to that, on a whole character, before its clash search.
-  for (size_t k = 0; k < pairs; ++k) {
-    entries.Cut(k, encoding.FittingPrefix(entries[k].data(), entries[k].size(), kLongestName));
-  }
+  // so that no failure can strand a target with the temporary name.
   const int count = std::max(names.Count(), 0);
   // Each target that gets a name enters three more: the name kept after each
   // pass, and its search's result.
@@ -85,18 +80,21 @@ void AssignNames(const Names& names, const TargetList& targets, NameList& entrie
   }
 }
 
-// The clipboard's names, parsed in encoding.
+// The clipboard's names, parsed in encoding. No name the host can give back
+// is longer than kLongestName bytes, so each is cut to that, on a whole
+// character, before its clash search.
 NameList ClipboardNames(const NameEncoding& encoding) {
   ClipboardContent content;
   ReadClipboardText(content);
-  return content.unicode ? ParseNameList(content.wide, encoding) : ParseNameList(content.text, encoding);
+  return content.unicode ? ParseNameList(content.wide, encoding, kLongestName)
+                         : ParseNameList(content.text, encoding, kLongestName);
 }
 
 }  // namespace
 
 bool Tagkeeper::RestoreObjectNames() {
   const NameEncoding encoding = NameEncoding::InForce();
-  NameList entries = ClipboardNames(encoding);
+  const NameList entries = ClipboardNames(encoding);
   const TargetList targets = BuildObjectTargets(document_);
   AssignNames(ObjectNames{document_}, targets, entries, encoding);
 
@@ -117,7 +115,7 @@ bool Tagkeeper::RestoreObjectNames() {
 
 bool Tagkeeper::RestoreMaterialNames() {
   const NameEncoding encoding = NameEncoding::InForce();
-  NameList entries = ClipboardNames(encoding);
+  const NameList entries = ClipboardNames(encoding);
   AssignNames(MaterialNames{document_}, BuildMaterialTargets(document_), entries, encoding);
   return true;
 }

@@ -7,22 +7,32 @@
 
 namespace testhost {
 
+namespace {
+
+// Places a block of size bytes, those of data followed by a NUL when
+// terminated, on the open clipboard; copies the bytes once.
+bool Place(UINT format, const char* data, size_t size, bool terminated) {
+  const size_t total = size + (terminated ? 1 : 0);
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, total ? total : 1);
+  if (block == nullptr) return false;
+  bool placed = false;
+  if (auto* bytes = static_cast<char*>(GlobalLock(block))) {
+    std::memcpy(bytes, data, size);
+    if (terminated) bytes[size] = '\0';
+    GlobalUnlock(block);
+    placed = SetClipboardData(format, block) != nullptr;
+  }
+  if (!placed) GlobalFree(block);
+  return placed;
+}
+
+}  // namespace
+
 bool PutClipboardFormats(const std::vector<std::pair<UINT, std::string>>& blocks) {
   if (!OpenClipboard(nullptr)) return false;
   EmptyClipboard();
   bool done = true;
-  for (const auto& [format, bytes] : blocks) {
-    bool placed = false;
-    if (HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size() ? bytes.size() : 1)) {
-      if (void* data = GlobalLock(block)) {
-        std::memcpy(data, bytes.data(), bytes.size());
-        GlobalUnlock(block);
-        placed = SetClipboardData(format, block) != nullptr;
-      }
-      if (!placed) GlobalFree(block);
-    }
-    done = done && placed;
-  }
+  for (const auto& [format, bytes] : blocks) done = Place(format, bytes.data(), bytes.size(), false) && done;
   CloseClipboard();
   return done;
 }
@@ -72,7 +82,13 @@ bool ClipboardPrefersUnicode() {
   return false;
 }
 
-bool PutClipboardText(const std::string& text) { return PutClipboardBlock(text + '\0'); }
+bool PutClipboardText(const std::string& text) {
+  if (!OpenClipboard(nullptr)) return false;
+  EmptyClipboard();
+  const bool done = Place(CF_TEXT, text.data(), text.size(), true);
+  CloseClipboard();
+  return done;
+}
 
 bool ClearClipboard() {
   if (!OpenClipboard(nullptr)) return false;

@@ -170,8 +170,9 @@ int HostProgram::RunCommand(const Command& command) {
       std::string text, reason;
       if (!ReadFile(file, text, reason)) return Fail(kExitUsage, "clip-from: cannot read " + file + ": " + reason);
       const size_t nul = text.find('\0');
-      if (command.unicode) return PutUnicodeFile(file, text.substr(0, nul), nul != std::string::npos);
-      if (!PutClipboardText(text.substr(0, nul))) return Fail(kExitUsage, "clip-from: the clipboard is busy");
+      if (nul != std::string::npos) text.resize(nul);  // in place: a clipboard text may be large
+      if (command.unicode) return PutUnicodeFile(file, std::move(text), nul != std::string::npos);
+      if (!PutClipboardText(text)) return Fail(kExitUsage, "clip-from: the clipboard is busy");
       std::cout << "== clipboard: the text of " << file << "\n";
       if (nul != std::string::npos) {
         std::cout << "  " << file << " holds a NUL at byte " << nul << ": the clipboard's text ends there\n";

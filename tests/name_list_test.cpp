@@ -4,7 +4,7 @@
 
 #include "code_page_system.h"
 #include "scoped_locale.h"
-#include "name_list.h"
+#include "parse_name_list.h"
 
 // Name lists in test output, entry by entry.
 void PrintTo(const NameList& names, std::ostream* out) { *out << ::testing::PrintToString(names.Strings()); }
@@ -74,6 +74,20 @@ TEST(Conversion, EmptyTextsConvert) {
 }
 
 }  // namespace
+
+// A restore's parse keeps only what a name can hold of a line, cut on a
+// whole character, yet converts the whole line: a byte that does not convert
+// far past the cut still makes the line invalid.
+TEST(ParseNamesUtf8System, LongLinesAreCutYetCheckedWhole) {
+  testsupport::Utf8System utf8;
+  std::string accents;
+  for (int i = 0; i < 5000; ++i) accents += "\xC3\xA9";
+  const std::string text = accents + "\n" + std::string(10000, 'a') + "\xFF\n" + accents + "\x01\n";
+  const NameList names = ParseNameList(text, NameEncoding::InForce(), 249);
+  EXPECT_EQ(names, (NameList{accents.substr(0, 248), "invalid", accents.substr(0, 248)}));
+  const NameList whole = ParseNameList(text, NameEncoding::InForce());
+  EXPECT_EQ(whole, (NameList{accents, "invalid", accents + " "}));
+}
 
 // Whatever the runtime's locale knows, a character that is neither printable
 // nor a control character (U+0378, unassigned) becomes a blank, a C1 control

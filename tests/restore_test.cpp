@@ -6,7 +6,7 @@
 #include "host_clipboard.h"
 #include "hosted_test.h"
 #include "menu_list.h"
-#include "name_list.h"
+#include "parse_name_list.h"
 #include "reference_restore.h"
 #include "target_list.h"
 #include "temporary_name.h"

@@ -12,7 +12,7 @@
 
 #include "clipboard_text.h"
 #include "host_clipboard.h"
-#include "name_list.h"
+#include "parse_name_list.h"
 
 namespace {
 
@@ -61,10 +61,18 @@ size_t LineCount(const std::wstring& text) {
   return lines;
 }
 
-void CheckEntries(const NameList& names, size_t lines) {
-  if (names.size() != lines) std::abort();
-  for (const std::string& entry : names.Strings()) {
-    if (HoldsControlCharacter(entry)) std::abort();
+// One entry per line, none with a control character; cut to `longest`, each
+// entry is the uncut one's longest part that fits and ends on a character
+// (the line still checked whole, so an invalid one stays invalid).
+template <class Text>
+void CheckEntries(const Text& text, size_t lines, size_t longest) {
+  const NameEncoding encoding = NameEncoding::InForce();
+  const NameList names = ParseNameList(text, encoding), cut = ParseNameList(text, encoding, longest);
+  if (names.size() != lines || cut.size() != lines) std::abort();
+  for (size_t k = 0; k < lines; ++k) {
+    if (HoldsControlCharacter(std::string(names[k]))) std::abort();
+    if (names[k] == kInvalidName && cut[k] == kInvalidName) continue;
+    if (cut[k] != names[k].substr(0, encoding.FittingPrefix(names[k].data(), names[k].size(), longest))) std::abort();
   }
 }
 
@@ -87,12 +95,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ReadClipboardText(content);
     wide = wide.substr(0, wide.find(L'\0'));  // the text ends at its zero
     if (!content.unicode || content.wide != wide) std::abort();
-    CheckEntries(ParseNameList(content.wide, NameEncoding::InForce()), LineCount(wide));
+    CheckEntries(content.wide, LineCount(wide), data[0] >> 3);
     return 0;
   }
   // The clipboard text never holds a NUL: it ends at the first one.
   std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
   text = text.substr(0, text.find('\0'));
-  CheckEntries(ParseNameList(text), LineCount(text));
+  CheckEntries(text, LineCount(text), data[0] >> 1);
   return 0;
 }
