@@ -64,14 +64,20 @@ bool ParseIndex(const std::string& text, int& index) {
 }  // namespace
 
 bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& line, std::string& error) {
+  // --help wins wherever it stands among the options, whatever else is there.
+  for (const std::string& word : args) {
+    if (word == "--") break;
+    if (word == "--help") return line.help = true;
+  }
+  bool options = true;  // until "--"
   for (size_t next = 0; next < args.size();) {
     const std::string& word = args[next++];
-    if (word == "--help") {
-      line.help = true;
-    } else if (word == "--plugin") {
+    if (options && word == "--") {
+      options = false;
+    } else if (options && word == "--plugin") {
       if (next == args.size()) return error = "option --plugin needs a path", false;
       line.plugin_path = args[next++];
-    } else if (word.rfind("--", 0) == 0) {
+    } else if (options && word.rfind("--", 0) == 0) {
       return error = "unknown option " + word, false;
     } else if (const int index = MenuIndexOf(word); index >= 0) {
       line.commands.push_back({Command::Kind::Menu, index, "", false});
@@ -132,7 +138,8 @@ std::string UsageText() {
       "\n"
       "options:\n"
       "  --plugin PATH          the plug-in library (default: the one beside this program)\n"
-      "  --help                 this text\n"
+      "  --help                 this text, wherever it stands\n"
+      "  --                     ends the options: later words are scenes, commands and files\n"
       "\n"
       "examples:\n"
       "  tagkeeper-host examples/swap.scene show copy-objects clip-to names.txt\n"

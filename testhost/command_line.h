@@ -1,7 +1,8 @@
 #pragma once
 // The stand-in host's command line, read whole before anything runs:
 //   tagkeeper-host [--plugin PATH] [SCENE] [COMMAND ...]
-// Options may stand anywhere a command may.
+// Options may stand anywhere a command may, up to a "--", after which every
+// word is a scene, a command or an argument; --help among them wins.
 #include <string>
 #include <vector>
 

@@ -1,15 +1,24 @@
 #include "document.h"
 
+#include <cstdlib>
+
 namespace testhost {
 
-namespace {
-
-std::string Kept(const std::string& name) { return name.substr(0, kLongestName); }
-
-}  // namespace
+std::string KeptName(const std::string& name) {
+  if (name.size() <= kLongestName) return name;
+  std::mblen(nullptr, 0);
+  size_t fitting = 0;
+  while (fitting < name.size()) {
+    const int size = std::mblen(name.data() + fitting, name.size() - fitting);
+    const size_t next = fitting + (size > 0 ? static_cast<size_t>(size) : 1);
+    if (next > kLongestName) break;
+    fitting = next;
+  }
+  return name.substr(0, fitting);
+}
 
 int Document::AddObject(const std::string& name, int depth, bool folded, int selected) {
-  owned_objects_.push_back(std::make_unique<Object>(Object{Kept(name), depth, folded ? 1 : 0, selected, this,
+  owned_objects_.push_back(std::make_unique<Object>(Object{KeptName(name), depth, folded ? 1 : 0, selected, this,
                                                            object_count()}));
   objects_.push_back(owned_objects_.back().get());
   return object_count() - 1;
@@ -21,13 +30,13 @@ int Document::AddAbsentObject() {
 }
 
 int Document::AddForeignObject(const std::string& name, int depth, bool folded, int selected) {
-  foreign_objects_.push_back(std::make_unique<Object>(Object{Kept(name), depth, folded ? 1 : 0, selected, nullptr, -1}));
+  foreign_objects_.push_back(std::make_unique<Object>(Object{KeptName(name), depth, folded ? 1 : 0, selected, nullptr, -1}));
   objects_.push_back(foreign_objects_.back().get());
   return object_count() - 1;
 }
 
 int Document::AddMaterial(const std::string& name, int selected) {
-  materials_.push_back(std::make_unique<Material>(Material{Kept(name), selected, this, material_count()}));
+  materials_.push_back(std::make_unique<Material>(Material{KeptName(name), selected, this, material_count()}));
   return material_count() - 1;
 }
 
@@ -81,8 +90,8 @@ std::string UniqueName(const std::vector<std::string>& names, const std::vector<
     }
     return false;
   };
-  std::string kept = Kept(name);
-  for (int number = 2; held(kept); ++number) kept = Kept(name + std::to_string(number));
+  std::string kept = KeptName(name);
+  for (int number = 2; held(kept); ++number) kept = KeptName(name + std::to_string(number));
   return kept;
 }
 

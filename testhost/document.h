@@ -77,6 +77,11 @@ class Document {
   std::vector<std::unique_ptr<Material>> materials_;  // null where absent
 };
 
+// name as the host keeps it: cut to kLongestName bytes on a whole character
+// of the C runtime's locale (where a byte starts no character, on the byte),
+// as the plug-in cuts names.
+std::string KeptName(const std::string& name);
+
 // The name that a host keeping names unique keeps for index when given name:
 // the name cut to kLongestName, or where one of names other than index's
 // (those own) holds that, the name followed by the smallest number from 2 on

@@ -15,6 +15,7 @@
 #include "call_log.h"
 #include "command_line.h"
 #include "document.h"
+#include "file_check.h"
 #include "host_clipboard.h"
 #include "host_table.h"
 #include "MQBasePlugin.h"
@@ -93,6 +94,10 @@ class HostProgram {
     std::cerr << "tagkeeper-host: " << message << "\n";
     return status;
   }
+  // Whether every file the commands read can be read, and every file they
+  // write can be written, before the first command runs: a file that an
+  // earlier command writes counts as readable.
+  int CheckFiles();
   int LoadPlugin();
   int RunCommand(const Command& command);
   void ShowInfo();
@@ -119,6 +124,7 @@ int HostProgram::Run(int argc, char** argv) {
     return 0;
   }
   if (line_.plugin_path.empty()) line_.plugin_path = DefaultPluginPath();
+  if (const int status = CheckFiles()) return status;
   if (!line_.scene_path.empty()) {
     SceneError scene_error;
     std::vector<SceneError> warnings;
@@ -136,6 +142,29 @@ int HostProgram::Run(int argc, char** argv) {
   }
   for (const Command& command : line_.commands) {
     if (const int status = RunCommand(command)) return status;
+  }
+  return 0;
+}
+
+int HostProgram::CheckFiles() {
+  std::vector<std::string> written;
+  if (!line_.scene_path.empty()) {
+    const std::string reason = UnreadableReason(line_.scene_path);
+    if (!reason.empty()) return Fail(kExitUsage, FileProblem("cannot read the scene file", line_.scene_path, reason));
+  }
+  for (const Command& command : line_.commands) {
+    const std::string& file = command.argument;
+    if (command.kind == Command::Kind::ClipFrom &&
+        std::find(written.begin(), written.end(), file) == written.end()) {
+      const std::string reason = UnreadableReason(file);
+      if (!reason.empty()) return Fail(kExitUsage, FileProblem("clip-from: cannot read", file, reason));
+    }
+    if (command.kind == Command::Kind::ClipTo || command.kind == Command::Kind::SaveAs) {
+      const std::string reason = UnwritableReason(file);
+      const std::string verb = command.kind == Command::Kind::ClipTo ? "clip-to" : "save-as";
+      if (!reason.empty()) return Fail(kExitUsage, FileProblem(verb + ": cannot write", file, reason));
+      written.push_back(file);
+    }
   }
   return 0;
 }
@@ -168,7 +197,7 @@ int HostProgram::RunCommand(const Command& command) {
     case Command::Kind::Show: ShowDocument(); return 0;
     case Command::Kind::ClipFrom: {
       std::string text, reason;
-      if (!ReadFile(file, text, reason)) return Fail(kExitUsage, "clip-from: cannot read " + file + ": " + reason);
+      if (!ReadFile(file, text, reason)) return Fail(kExitUsage, FileProblem("clip-from: cannot read", file, reason));
       const size_t nul = text.find('\0');
       if (nul != std::string::npos) text.resize(nul);  // in place: a clipboard text may be large
       if (command.unicode) return PutUnicodeFile(file, std::move(text), nul != std::string::npos);
@@ -180,7 +209,9 @@ int HostProgram::RunCommand(const Command& command) {
       return 0;
     }
     case Command::Kind::ClipTo:
-      if (!WriteFile(file, ClipboardText())) return Fail(kExitUsage, "clip-to: cannot write " + file);
+      if (!WriteFile(file, ClipboardText())) {
+        return Fail(kExitUsage, FileProblem("clip-to: cannot write", file, std::strerror(errno)));
+      }
       std::cout << "== clipboard text written to " << file << "\n";
       return 0;
     case Command::Kind::ClipShow: {
@@ -257,7 +288,8 @@ void HostProgram::RunMenuEntry(int index) {
     std::cout << "  " << Counted(lines, "line") << " for " << Counted(targets, "target") << ": "
               << Counted(std::min(lines, targets), "line") << " used, "
               << (lines > targets ? Counted(lines - targets, "line") + " left over"
-                                  : Counted(targets - lines, "target") + " kept their names")
+                                  : Counted(targets - lines, "target") +
+                                        (targets - lines == 1 ? " kept its name" : " kept their names"))
               << "\n";
   }
   if (known && kMenuKinds[index].copies) {

@@ -19,21 +19,46 @@ namespace testhost {
 
 namespace {
 
-// Splits off the next blank-separated word of rest.
-std::string NextWord(std::string& rest) {
-  const size_t end = rest.find(' ');
-  std::string word = rest.substr(0, end);
-  rest = end == std::string::npos ? std::string() : rest.substr(end + 1);
-  return word;
-}
+bool IsSeparator(char c) { return c == ' ' || c == '\t'; }
 
-bool ParseInt(const std::string& text, int& value) {
-  if (text.empty()) return false;
-  char* end = nullptr;
-  const long long parsed = std::strtoll(text.c_str(), &end, 10);
-  if (*end != '\0' || parsed < -2147483647LL - 1 || parsed > 2147483647LL) return false;
+// The words of a line: each next word after any run of blanks and tabs.
+class Words {
+ public:
+  explicit Words(const std::string& line) : line_(line) {}
+  // The next word, after any blanks and tabs; empty at the line's end.
+  std::string Next() {
+    while (at_ < line_.size() && IsSeparator(line_[at_])) ++at_;
+    const size_t start = at_;
+    while (at_ < line_.size() && !IsSeparator(line_[at_])) ++at_;
+    return line_.substr(start, at_ - start);
+  }
+  // Where the name begins: after the one blank or tab that follows the last
+  // word (a name may begin with blanks), or the line's end.
+  size_t NameStart() const { return at_ < line_.size() ? at_ + 1 : at_; }
+  bool AtEnd() {
+    while (at_ < line_.size() && IsSeparator(line_[at_])) ++at_;
+    return at_ == line_.size();
+  }
+
+ private:
+  const std::string& line_;
+  size_t at_ = 0;
+};
+
+// The depth word's value, or what is wrong with it.
+std::string ParseDepth(const std::string& text, int& value) {
+  const char* digits = text.c_str() + (text[0] == '-' || text[0] == '+' ? 1 : 0);
+  if (text.empty() || *digits < '0' || *digits > '9' || text.find_first_not_of("0123456789", digits - text.c_str()) != std::string::npos) {
+    return "a depth (a whole number) after 'object'";
+  }
+  if (text[0] == '-' && text.find_first_not_of("0", 1) != std::string::npos) {
+    return "a depth of 0 or more after 'object', not " + text;
+  }
+  errno = 0;
+  const long long parsed = std::strtoll(text.c_str(), nullptr, 10);
+  if (errno == ERANGE || parsed > 2147483647LL) return "a depth of at most 2147483647 after 'object', not " + text;
   value = static_cast<int>(parsed);
-  return true;
+  return "";
 }
 
 struct Flags {
@@ -52,54 +77,60 @@ bool ParseFlags(const std::string& text, const std::string& allowed, Flags& flag
   return true;
 }
 
-bool IsBlank(const std::string& line) { return line.find_first_not_of(" \t") == std::string::npos; }
-
-// The name as the host keeps it; cut says whether it was longer.
-std::string Kept(const std::string& name, bool& cut) {
-  cut = name.size() > kLongestName;
-  return name.substr(0, kLongestName);
+// A comment or a blank line, after any blanks and tabs.
+bool IsVerbatim(const std::string& line) {
+  const size_t first = line.find_first_not_of(" \t");
+  return first == std::string::npos || line[first] == '#';
 }
 
-// Reads one line into doc and layout; returns what was expected when it does
-// not fit. A name longer than the host keeps sets cut.
-std::string ReadLine(std::string line, Document& doc, SceneLayout& layout, bool& cut) {
+// Reads one line into doc and scene_line; returns what was expected when it
+// does not fit. A name longer than the host keeps sets cut.
+std::string ReadLine(const std::string& line, Document& doc, SceneLayout::Line& scene_line, bool& cut) {
   cut = false;
+  scene_line.text = line;
   if (line.find('\0') != std::string::npos) return "a line without NUL bytes";
-  if (IsBlank(line) || line[0] == '#') {
-    layout.lines.push_back({SceneLayout::Kind::Verbatim, line});
+  if (IsVerbatim(line)) {
+    scene_line.kind = SceneLayout::Kind::Verbatim;
     return "";
   }
-  std::string keyword = NextWord(line);
+  Words words(line);
+  std::string keyword = words.Next();
   if (keyword == "no-object\r" || keyword == "no-material\r") {
     keyword.pop_back();
     return "nothing after '" + keyword + "', not a CR: the file's first line ends in LF alone, so LF ends its lines";
   }
   if (keyword == "no-object" || keyword == "no-material") {
-    if (!line.empty()) return "nothing after '" + keyword + "'";
+    if (!words.AtEnd()) return "nothing after '" + keyword + "'";
     const bool object = keyword == "no-object";
     object ? doc.AddAbsentObject() : doc.AddAbsentMaterial();
-    layout.lines.push_back({object ? SceneLayout::Kind::Object : SceneLayout::Kind::Material, ""});
+    scene_line.kind = object ? SceneLayout::Kind::Object : SceneLayout::Kind::Material;
     return "";
   }
   if (keyword == "object") {
     int depth = 0;
-    if (!ParseInt(NextWord(line), depth)) return "a depth (a whole number) after 'object'";
+    const std::string depth_error = ParseDepth(words.Next(), depth);
+    if (!depth_error.empty()) return depth_error;
     Flags flags;
-    if (!ParseFlags(NextWord(line), "sfx", flags)) return "flags after the depth: '-' or letters of 's', 'f', 'x'";
-    const std::string name = Kept(line, cut);
+    if (!ParseFlags(words.Next(), "sfx", flags)) return "flags after the depth: '-' or letters of 's', 'f', 'x'";
+    scene_line.name_start = words.NameStart();
+    const std::string name = line.substr(scene_line.name_start);
+    cut = KeptName(name) != name;
     if (flags.foreign) {
       doc.AddForeignObject(name, depth, flags.folded, flags.selected);
     } else {
       doc.AddObject(name, depth, flags.folded, flags.selected);
     }
-    layout.lines.push_back({SceneLayout::Kind::Object, ""});
+    scene_line.kind = SceneLayout::Kind::Object;
     return "";
   }
   if (keyword == "material") {
     Flags flags;
-    if (!ParseFlags(NextWord(line), "s", flags)) return "flags after 'material': '-' or 's'";
-    doc.AddMaterial(Kept(line, cut), flags.selected);
-    layout.lines.push_back({SceneLayout::Kind::Material, ""});
+    if (!ParseFlags(words.Next(), "s", flags)) return "flags after 'material': '-' or 's'";
+    scene_line.name_start = words.NameStart();
+    const std::string name = line.substr(scene_line.name_start);
+    cut = KeptName(name) != name;
+    doc.AddMaterial(name, flags.selected);
+    scene_line.kind = SceneLayout::Kind::Material;
     return "";
   }
   return "'object', 'material', 'no-object', 'no-material' or a comment";
@@ -172,12 +203,14 @@ bool CreateTemporaryBeside(const std::string& path, std::string& temporary, std:
 }
 
 // Writes text to the temporary file with the permissions of the file it will
-// replace (or those of a new file).
+// replace (or those of a new file), and its owner where this process may give
+// it (as root).
 bool WriteTemporary(const std::string& temporary, const std::string& path, const std::string& text,
                     std::string& reason) {
   struct stat old;
   mode_t mode;
-  if (stat(path.c_str(), &old) == 0) {
+  const bool replaces = stat(path.c_str(), &old) == 0;
+  if (replaces) {
     mode = old.st_mode & 07777;
   } else {
     const mode_t mask = umask(0);
@@ -186,6 +219,11 @@ bool WriteTemporary(const std::string& temporary, const std::string& path, const
   }
   FILE* out = std::fopen(temporary.c_str(), "wb");
   if (out == nullptr) return reason = SystemReason(), false;
+  // Another user's file stays theirs where the owner can be given; elsewhere
+  // the saved file is this user's, as any new file is.
+  if (replaces && (old.st_uid != geteuid() || old.st_gid != getegid())) {
+    [[maybe_unused]] const int given = fchown(fileno(out), old.st_uid, old.st_gid);
+  }
   const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size() && std::fflush(out) == 0 &&
                        fchmod(fileno(out), mode) == 0;
   if (!written) reason = SystemReason();
@@ -215,51 +253,83 @@ bool LoadScene(const std::string& path, Document& doc, SceneLayout& layout, std:
                SceneError& error) {
   error = SceneError{path, 0, ""};
   std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    error.message = "cannot open the scene file";
+  std::string text;
+  if (in) text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  if (!in && !in.eof()) {
+    error.message = "cannot read the scene file: " + SystemReason();
     return false;
   }
-  std::string line;
-  for (int number = 1; std::getline(in, line); ++number) {
-    if (number == 1) layout.crlf = !line.empty() && line.back() == '\r' && !in.eof();
-    if (layout.crlf && !line.empty() && line.back() == '\r') line.pop_back();
+  const std::string bom = "\xEF\xBB\xBF";
+  layout.bom = text.rfind(bom, 0) == 0;
+  if (layout.bom) {
+    text.erase(0, bom.size());
+    warnings.push_back({path, 0, "note: the file starts with a byte order mark, which is no part of the scene"});
+  }
+  size_t start = 0;
+  for (int number = 1; start < text.size(); ++number) {
+    const size_t feed = text.find('\n', start);
+    std::string line = text.substr(start, feed == std::string::npos ? std::string::npos : feed - start);
+    start = feed == std::string::npos ? text.size() : feed + 1;
+    if (number == 1) layout.crlf = feed != std::string::npos && !line.empty() && line.back() == '\r';
+    SceneLayout::Line scene_line;
+    scene_line.end = feed == std::string::npos ? "" : "\n";
+    if (layout.crlf && !scene_line.end.empty() && !line.empty() && line.back() == '\r') {
+      line.pop_back();
+      scene_line.end = "\r\n";
+    }
     bool cut = false;
-    const std::string expected = ReadLine(line, doc, layout, cut);
+    const std::string expected = ReadLine(line, doc, scene_line, cut);
     if (!expected.empty()) {
       error.line = number;
       error.message = "expected " + expected;
       return false;
     }
+    if (scene_line.kind == SceneLayout::Kind::Object) {
+      scene_line.read_as = ObjectLine(doc, doc.object_count() - 1);
+    } else if (scene_line.kind == SceneLayout::Kind::Material) {
+      scene_line.read_as = MaterialLine(doc, doc.material_count() - 1);
+    }
+    layout.lines.push_back(scene_line);
     if (cut) {
       warnings.push_back({path, number, "warning: name cut to " + std::to_string(kLongestName) +
                                             " bytes, the longest the host keeps"});
     }
   }
-  if (in.bad()) {
-    error.message = "cannot read the scene file";
-    return false;
-  }
   return true;
 }
 
 std::string SceneText(const Document& doc, const SceneLayout& layout) {
-  std::ostringstream out;
-  const char* end = layout.crlf ? "\r\n" : "\n";
+  std::string out = layout.bom ? "\xEF\xBB\xBF" : "";
   int objects = 0, materials = 0;
   for (const SceneLayout::Line& line : layout.lines) {
-    switch (line.kind) {
-      case SceneLayout::Kind::Verbatim: out << line.text << end; break;
-      case SceneLayout::Kind::Object:
-        if (objects < doc.object_count()) out << ObjectLine(doc, objects++) << end;
-        break;
-      case SceneLayout::Kind::Material:
-        if (materials < doc.material_count()) out << MaterialLine(doc, materials++) << end;
-        break;
+    if (line.kind == SceneLayout::Kind::Verbatim) {
+      out += line.text + line.end;
+      continue;
     }
+    const bool object = line.kind == SceneLayout::Kind::Object;
+    int& index = object ? objects : materials;
+    if (index >= (object ? doc.object_count() : doc.material_count())) continue;
+    const std::string now = object ? ObjectLine(doc, index) : MaterialLine(doc, index);
+    const Object* o = object ? doc.object(index) : nullptr;
+    const Material* m = object ? nullptr : doc.material(index);
+    ++index;
+    // A line stays as it was read while what it holds is as it was then; one
+    // whose name alone changed keeps what stands before its name.
+    if (now == line.read_as) {
+      out += line.text + line.end;
+      continue;
+    }
+    const std::string name = o ? o->name : m ? m->name : std::string();
+    const size_t was_name = line.text.size() - std::min(line.name_start, line.text.size());
+    const bool same_but_name = (o || m) && line.name_start != std::string::npos &&
+                               now.compare(0, now.size() - name.size(), line.read_as, 0,
+                                           line.read_as.size() - std::min(was_name, line.read_as.size())) == 0;
+    out += (same_but_name ? line.text.substr(0, line.name_start) + name : now) + line.end;
   }
-  while (objects < doc.object_count()) out << ObjectLine(doc, objects++) << end;
-  while (materials < doc.material_count()) out << MaterialLine(doc, materials++) << end;
-  return out.str();
+  const char* end = layout.crlf ? "\r\n" : "\n";
+  while (objects < doc.object_count()) out += ObjectLine(doc, objects++) + end;
+  while (materials < doc.material_count()) out += MaterialLine(doc, materials++) + end;
+  return out;
 }
 
 bool SaveScene(const std::string& path, const Document& doc, const SceneLayout& layout, SceneError& error) {

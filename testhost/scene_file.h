@@ -9,11 +9,14 @@
 //   no-object                   an index that holds no object
 //   no-material                 an index that holds no material
 //
-// NAME is everything after the one blank that follows FLAGS, up to the line
-// end: it may hold blanks and any byte but LF and NUL, and it may be empty.
-// A file whose first line ends in CR LF has CR LF line ends throughout (a CR
-// before a LF ends the line); otherwise a CR before a LF belongs to the name.
-// A name longer than the host keeps (249 bytes) is cut, with a warning.
+// Fields are separated by any run of blanks and tabs, and a line may begin
+// with some. NAME is everything after the one blank or tab that follows
+// FLAGS, up to the line end: it may hold blanks and any byte but LF and NUL,
+// and it may be empty. DEPTH is a whole number from 0 to 2147483647. In a
+// file whose first line ends in CR LF, a CR before a LF ends the line;
+// otherwise it belongs to the name. A leading UTF-8 byte order mark is no
+// part of the scene (a note says so). A name longer than the host keeps (249
+// bytes) is cut on a whole character in the runtime's locale, with a warning.
 #include <string>
 #include <vector>
 
@@ -29,16 +32,20 @@ struct SceneError {
 };
 
 // What a scene file holds beyond the document, so that saving it again keeps
-// it: its comments and blank lines where they stood, the order of its object
-// and material lines, and its line ends.
+// it: every line as it was read, with its own line end, and a leading byte
+// order mark.
 struct SceneLayout {
   enum class Kind { Verbatim, Object, Material };
   struct Line {
-    Kind kind;
-    std::string text;  // of a verbatim line
+    Kind kind = Kind::Verbatim;  // Verbatim: a comment or a blank line
+    std::string text;            // as read, without its line end
+    std::string end;             // "\n", "\r\n", or "" for a last line without one
+    size_t name_start = std::string::npos;  // where the name begins in text
+    std::string read_as;         // what the line held, written the plain way
   };
   std::vector<Line> lines;
-  bool crlf = false;
+  bool crlf = false;  // the first line ends in CR LF: so do new lines
+  bool bom = false;   // the file starts with a UTF-8 byte order mark
 };
 
 // Reads path into doc (which must be empty) and layout. Names cut to fit are
@@ -48,7 +55,10 @@ bool LoadScene(const std::string& path, Document& doc, SceneLayout& layout, std:
                SceneError& error);
 
 // The scene text of doc in layout; LoadScene of it gives the same document.
-// Objects and materials beyond those the layout places follow at the end.
+// Every line whose object or material is as it was read stands as it was
+// read, line end and all; one whose name alone changed keeps what precedes
+// its name. Objects and materials beyond those the layout places follow at
+// the end, with the first line's end.
 std::string SceneText(const Document& doc, const SceneLayout& layout = SceneLayout());
 
 // Writes doc to a new file beside path (through a symbolic link, beside its

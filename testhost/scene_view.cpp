@@ -25,7 +25,8 @@ std::string Shown(const std::string& name) {
 
 namespace {
 
-bool Contains(const std::vector<int>& list, int index) { return std::find(list.begin(), list.end(), index) != list.end(); }
+// Target lists are ascending: a look at one takes a binary search, not a scan.
+bool Contains(const std::vector<int>& list, int index) { return std::binary_search(list.begin(), list.end(), index); }
 
 std::string Marks(bool target, bool selected, bool folded, bool foreign) {
   std::string marks = target ? "> " : "  ";

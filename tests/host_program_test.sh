@@ -124,7 +124,7 @@ same_bytes clip-to names.txt 'Body\nArm.L\nHand.L\nArm.R\nHand.R\nLamp\n'
 
 # Saving and loading again gives the same document, comments and blank lines
 # where they stood, objects and materials in the order of their lines.
-printf '# odd\nobject 0 sf A b\n\nno-object\nmaterial s M\n  \nobject 1 x  foreign \nobject -2 - \nno-material\nmaterial - \n' >odd.scene
+printf '# odd\nobject 0 sf A b\n\nno-object\nmaterial s M\n  \nobject 1 x  foreign \nobject 2 - \nno-material\nmaterial - \n' >odd.scene
 run odd.scene save-as saved.scene >/dev/null
 run saved.scene save-as again.scene >/dev/null
 if cmp -s odd.scene saved.scene && cmp -s saved.scene again.scene; then pass; else
@@ -144,10 +144,10 @@ same_bytes crlf-save crlf.scene 'object 0 s Z\r\nno-object\r\n# c\r\nobject 0 s 
 
 # A name longer than the host keeps is cut, with a warning; depths of any size
 # show with a bounded indentation.
-printf 'object 0 s %0300d\nobject 2147483647 - Big\nobject 1073741823 - Deep\nobject -5 - Negative\n' 7 >odd-sizes.scene
+printf 'object 0 s %0300d\nobject 2147483647 - Big\nobject 1073741823 - Deep\nobject 0 - Shallow\n' 7 >odd-sizes.scene
 check long-name-and-depths 0 "$(printf 'tagkeeper-host: odd-sizes.scene:1: warning: name cut to 249 bytes, the longest the host keeps*')" \
   -- odd-sizes.scene show
-check huge-depths 0 "$(printf '  > S..   0  "%0249d"\n    ...   1  %64s(depth 2147483647) "Big"\n    ...   2  %64s(depth 1073741823) "Deep"\n    ...   3  "Negative"' 0 '' '')" \
+check huge-depths 0 "$(printf '  > S..   0  "%0249d"\n    ...   1  %64s(depth 2147483647) "Big"\n    ...   2  %64s(depth 1073741823) "Deep"\n    ...   3  "Shallow"' 0 '' '')" \
   -- odd-sizes.scene show
 
 # Saving keeps the file what it was beyond its text (the native build: file
@@ -159,6 +159,12 @@ if [ -z "$emulator" ]; then
   cp swap.scene real.scene && ln -s real.scene link.scene
   run link.scene clip-from z.txt restore-objects save >/dev/null
   [ -L link.scene ] && grep -q '^object 0 s Z$' real.scene && pass || fail "save-through-link"
+  # Saving over another user's file keeps it theirs, where this user may (root).
+  cp swap.scene theirs.scene
+  if chown 4321:4321 theirs.scene 2>/dev/null; then
+    run theirs.scene clip-from z.txt restore-objects save >/dev/null
+    [ "$(stat -c %u:%g theirs.scene)" = 4321:4321 ] && pass || fail "save-keeps-owner: $(stat -c %u:%g theirs.scene)"
+  fi
   printf 'not a scene\n' >swap.scene.saving
   run swap.scene save >/dev/null
   grep -qx 'not a scene' swap.scene.saving && pass || fail "save-temporary-name: swap.scene.saving was overwritten"
@@ -174,14 +180,52 @@ malformed() {  # NAME CONTENT EXPECTED_MESSAGE
 malformed keyword 'object 0 s A\nobjet 0 s B\n' "2: expected 'object', 'material', 'no-object', 'no-material' or a comment"
 malformed depth '# c\nobject x s A\n' '2: expected a depth (a whole number) after '"'"'object'"'"
 malformed fraction 'object 0 s A\nobject 1.5 s B\n' '2: expected a depth (a whole number) after '"'"'object'"'"
-malformed huge-depth 'object 99999999999 s A\n' '1: expected a depth (a whole number) after '"'"'object'"'"
+malformed huge-depth 'object 99999999999 s A\n' "1: expected a depth of at most 2147483647 after 'object', not 99999999999"
+malformed depth-past-32-bits 'object 2147483648 s A\n' "1: expected a depth of at most 2147483647 after 'object', not 2147483648"
+malformed negative-depth 'object -1 sf A\n' "1: expected a depth of 0 or more after 'object', not -1"
 malformed cr-in-lf-file 'object 0 s A\nno-object\r\n' "2: expected nothing after 'no-object', not a CR: the file's first line ends in LF alone, so LF ends its lines"
 malformed flags 'object 0 q A\n' "1: expected flags after the depth: '-' or letters of 's', 'f', 'x'"
 malformed material-flags 'material f M\n' "1: expected flags after 'material': '-' or 's'"
 malformed no-flags 'object 0\n' "1: expected flags after the depth: '-' or letters of 's', 'f', 'x'"
 malformed absent-extra 'no-object 3\n' "1: expected nothing after 'no-object'"
 malformed zero-byte 'object 0 s A\0B\n' '1: expected a line without NUL bytes'
-check missing-scene 2 'tagkeeper-host: nothing.scene: cannot open the scene file' -- nothing.scene show
+mkdir -p folder
+check missing-scene 2 'tagkeeper-host: cannot read the scene file nothing.scene: *' -- nothing.scene show
+check folder-scene 2 'tagkeeper-host: cannot read the scene file folder: a folder, not a file' -- folder show
+check clip-to-folder 2 'tagkeeper-host: clip-to: cannot write folder: a folder, not a file' -- swap.scene clip-to folder
+check save-as-nothing 2 "tagkeeper-host: save-as: cannot write '': no file name" -- swap.scene save-as ''
+check save-as-no-folder 2 'tagkeeper-host: save-as: cannot write nofolder/x.scene: no folder nofolder' -- swap.scene save-as nofolder/x.scene
+# Every file is checked before the first command runs; a file that an earlier
+# command writes may be read by a later one.
+cp swap.scene unsaved.scene
+check files-first 2 'tagkeeper-host: clip-from: cannot read nosuch.txt: *' -- unsaved.scene restore-objects save clip-from nosuch.txt
+cmp -s swap.scene unsaved.scene && pass || fail "files-first: the scene was saved"
+check written-then-read 0 '== clipboard: the text of fresh.txt' -- swap.scene copy-objects clip-to fresh.txt clip-from fresh.txt
+# --help wins wherever it stands; -- ends the options.
+for args in "swap.scene show --help bogus" "menu --help" "clip-from --help"; do
+  check "help-in: $args" 0 'usage: tagkeeper-host [--plugin PATH] [SCENE] [COMMAND ...]' -- $args
+done
+cp swap.scene ./--odd.scene
+check double-dash 0 '== scene --odd.scene' -- -- --odd.scene show
+# Scene lines as people write them: blanks and tabs between fields, indented
+# comments; a byte order mark is skipped, and kept on save; lines that did
+# not change are saved byte for byte, a changed one in the form it had.
+printf '\xef\xbb\xbf  # indented\r\nobject\t01  fs Old\r\n\tobject +2 - Other\nmaterial  s\tM' >kept.scene
+printf 'New\n' >new.txt
+check bom-and-blanks 0 "$(printf '== menu 1 "restore ObjectNames": done\n  object 0: "Old" -> "New"\n  1 line for 2 targets: 1 line used, 1 target kept its name\n== scene saved to kept.scene\ntagkeeper-host: kept.scene: note: the file starts with a byte order mark, which is no part of the scene')" \
+  -- kept.scene clip-from new.txt restore-objects save
+same_bytes save-keeps-lines kept.scene '\xef\xbb\xbf  # indented\r\nobject\t01  fs New\r\n\tobject +2 - Other\nmaterial  s\tM'
+printf '1\n' >one.txt
+check one-target-kept 0 '  1 line for 3 targets: 1 line used, 2 targets kept their names' -- swap.scene clip-from one.txt restore-objects
+printf '1\n2\n' >two.txt
+check one-target-kept-its-name 0 '  2 lines for 3 targets: 2 lines used, 1 target kept its name' -- swap.scene clip-from two.txt restore-objects
+# The loader cuts a long name on a whole character of the host's locale
+# (natively UTF-8), as the plug-in does.
+if [ -z "$emulator" ]; then
+  printf 'object 0 s %s\n' "$(printf '\xc3\xa9%.0s' $(seq 150))" >accents.scene
+  run accents.scene copy-objects clip-to accents.txt >/dev/null 2>&1
+  [ "$(wc -c <accents.txt)" -eq 249 ] && pass || fail "loader-cut: $(wc -c <accents.txt) bytes copied, expected 248 and a line feed"
+fi
 
 # The whole command line is checked before any command runs.
 cp swap.scene before.scene

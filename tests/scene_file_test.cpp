@@ -40,7 +40,7 @@ TEST_F(SceneFile, ReadsEveryKindOfLine) {
   Document doc;
   testhost::SceneError error;
   ASSERT_TRUE(Load(Write("every.scene", "# comment\n\n   \nobject 0 sf Body  with blanks \nno-object\nobject 2 x \xE9\x80\r\n"
-                                        "object -1 -\nmaterial s Red\nno-material\nmaterial - \n"),
+                                        "\t object\t1 \t -\nmaterial s Red\nno-material\nmaterial - \n"),
                    doc, error))
       << error.ToString();
   ASSERT_EQ(doc.object_count(), 4);
@@ -52,7 +52,7 @@ TEST_F(SceneFile, ReadsEveryKindOfLine) {
   EXPECT_EQ(doc.object(2)->name, "\xE9\x80\r") << "a file of LF lines keeps a CR in a name";
   EXPECT_EQ(doc.object(2)->depth, 2);
   EXPECT_EQ(doc.object(3)->name, "");
-  EXPECT_EQ(doc.object(3)->depth, -1);
+  EXPECT_EQ(doc.object(3)->depth, 1) << "blanks and tabs between fields";
   ASSERT_EQ(doc.material_count(), 3);
   EXPECT_EQ(doc.material(0)->selected, 1);
   EXPECT_EQ(doc.material(1), nullptr);
