@@ -73,6 +73,14 @@ bool WriteFile(const std::string& path, const std::string& text) {
   return std::fclose(out) == 0 && written;
 }
 
+// Drops a leading UTF-8 byte order mark, which editors write and which is no
+// part of a text; says whether there was one.
+bool DropByteOrderMark(std::string& text) {
+  const bool marked = text.rfind("\xEF\xBB\xBF", 0) == 0;
+  if (marked) text.erase(0, 3);
+  return marked;
+}
+
 // Lines as the plug-in's parse counts them: one per line feed, and a last
 // one without.
 size_t LineCount(const std::string& text) {
@@ -201,8 +209,10 @@ int HostProgram::RunCommand(const Command& command) {
       const size_t nul = text.find('\0');
       if (nul != std::string::npos) text.resize(nul);  // in place: a clipboard text may be large
       if (command.unicode) return PutUnicodeFile(file, std::move(text), nul != std::string::npos);
+      const bool marked = DropByteOrderMark(text);
       if (!PutClipboardText(text)) return Fail(kExitUsage, "clip-from: the clipboard is busy");
       std::cout << "== clipboard: the text of " << file << "\n";
+      if (marked) std::cout << "  " << file << " starts with a byte order mark, which is no part of the text\n";
       if (nul != std::string::npos) {
         std::cout << "  " << file << " holds a NUL at byte " << nul << ": the clipboard's text ends there\n";
       }
@@ -301,9 +311,7 @@ void HostProgram::RunMenuEntry(int index) {
 }
 
 int HostProgram::PutUnicodeFile(const std::string& file, std::string text, bool cut) {
-  const std::string bom = "\xEF\xBB\xBF";
-  const bool marked = text.rfind(bom, 0) == 0;
-  if (marked) text.erase(0, bom.size());
+  const bool marked = DropByteOrderMark(text);
   std::wstring wide(text.size() + 1, L'\0');
   const int length = text.empty() ? 0
                                   : MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(),

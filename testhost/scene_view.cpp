@@ -25,8 +25,20 @@ std::string Shown(const std::string& name) {
 
 namespace {
 
-// Target lists are ascending: a look at one takes a binary search, not a scan.
-bool Contains(const std::vector<int>& list, int index) { return std::binary_search(list.begin(), list.end(), index); }
+// Whether an ascending list holds each index in turn: asked for ascending
+// indices, it moves on through the list once, so a whole scene takes one pass.
+class Marked {
+ public:
+  explicit Marked(const std::vector<int>& list) : list_(list) {}
+  bool Holds(int index) {
+    while (next_ < list_.size() && list_[next_] < index) ++next_;
+    return next_ < list_.size() && list_[next_] == index;
+  }
+
+ private:
+  const std::vector<int>& list_;
+  size_t next_ = 0;
+};
 
 std::string Marks(bool target, bool selected, bool folded, bool foreign) {
   std::string marks = target ? "> " : "  ";
@@ -57,13 +69,14 @@ void ShowScene(std::ostream& out, const Document& doc, const std::vector<int>& o
                const std::vector<int>& material_targets) {
   out << "objects (> target, S selected, F folded, X not owned by the document):\n";
   if (doc.object_count() == 0) out << "  (none)\n";
+  Marked object_marks(object_targets), material_marks(material_targets);
   for (int index = 0; index < doc.object_count(); ++index) {
     const Object* object = doc.object(index);
     if (object == nullptr) {
       out << "        " << Index(index) << "  (no object)\n";
       continue;
     }
-    out << "  " << Marks(Contains(object_targets, index), object->selected != 0, object->folded != 0,
+    out << "  " << Marks(object_marks.Holds(index), object->selected != 0, object->folded != 0,
                          doc.is_foreign(index))
         << Index(index) << "  " << Indented(object->depth) << Shown(object->name) << "\n";
   }
@@ -75,7 +88,7 @@ void ShowScene(std::ostream& out, const Document& doc, const std::vector<int>& o
       out << "        " << Index(index) << "  (no material)\n";
       continue;
     }
-    out << "  " << Marks(Contains(material_targets, index), material->selected != 0, false, false) << Index(index)
+    out << "  " << Marks(material_marks.Holds(index), material->selected != 0, false, false) << Index(index)
         << "  " << Shown(material->name) << "\n";
   }
 }

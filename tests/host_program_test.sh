@@ -87,6 +87,9 @@ check own-text-is-code-page-text 0 "$(printf '== menu 1 "restore ObjectNames": d
   -- swap.scene copy-objects restore-objects
 printf 'A\xff\n' >not-utf8.txt
 check clip-from-not-utf8 2 'tagkeeper-host: clip-from: not-utf8.txt is not UTF-8 text' -- swap.scene clip-from --unicode not-utf8.txt
+printf '\xef\xbb\xbfCyan\n' >marked.txt
+check clip-from-bom 0 "$(printf '== clipboard: the text of marked.txt\n  marked.txt starts with a byte order mark, which is no part of the text\n== menu 1 "restore ObjectNames": done\n  object 0: "Red" -> "Cyan"')" \
+  -- swap.scene clip-from marked.txt restore-objects
 printf '1\n2\n3\n4\n5\n' >five.txt
 check more-lines-than-targets 0 "$(printf '  object 2: "Blue" -> "3"\n  5 lines for 3 targets: 3 lines used, 2 lines left over')" \
   -- swap.scene clip-from five.txt restore-objects
