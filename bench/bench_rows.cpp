@@ -21,13 +21,13 @@ Row Copy(const testhost::PluginExports& plugin, bool materials, int count) {
           [&plugin, materials, count](std::function<void()>& command, std::function<void()>& floor) {
             auto doc = NewDocument();
             materials ? Materials(*doc, count) : Objects(*doc, count, count);
-            size_t size = 0;  // the text's: each name and its line end
+            auto text = std::make_shared<std::string>();  // each name and its line end
             for (const std::string& name : materials ? doc->MaterialNames() : doc->ObjectNames()) {
-              size += name.size() + (materials ? 2 : 1);
+              *text += name + (materials ? "\r\n" : "\n");
             }
             command = [&plugin, doc, materials] { plugin.MQModifySelect(materials ? kMenuCopyMaterialNames : kMenuCopyObjectNames, doc->handle()); };
-            floor = [doc, materials, size] {
-              materials ? CopyMaterialsFloor(doc->handle(), size) : CopyObjectsFloor(doc->handle(), size);
+            floor = [doc, materials, text] {
+              materials ? CopyMaterialsFloor(doc->handle(), *text) : CopyObjectsFloor(doc->handle(), *text);
             };
           },
           1.2, 15, 0.05};

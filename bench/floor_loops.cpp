@@ -15,15 +15,30 @@ namespace bench {
 
 namespace {
 
-// A block for a text of size bytes, handed to the clipboard as a copy does.
-void HandOverBlock(size_t size) {
-  HGLOBAL block = GlobalAlloc(kClipboardAllocFlags, size + 1);
-  if (!OpenClipboard(nullptr)) return (void)GlobalFree(block);
+// The blocks of a copy's text, handed to the clipboard as a copy does: the
+// code page text, and the Unicode text the runtime converts it to (in the
+// "C" locale the code page's conversion, in another the runtime's).
+void HandOverBlocks(const std::string& text) {
+  HGLOBAL block = GlobalAlloc(kClipboardAllocFlags, text.size() + 1);
+  HGLOBAL unicode = GlobalAlloc(kClipboardAllocFlags, (2 * text.size() + 1) * sizeof(wchar_t));
+  if (auto* wide = static_cast<wchar_t*>(GlobalLock(unicode))) {
+    if (NameEncoding::RuntimeInDefaultLocale()) {
+      MultiByteToWideChar(GetACP(), MB_ERR_INVALID_CHARS, text.c_str(), static_cast<int>(text.size()), wide,
+                          static_cast<int>(2 * text.size() + 1));
+    } else {
+      size_t converted = 0;
+      mbstowcs_s(&converted, wide, 2 * text.size() + 1, text.c_str(), _TRUNCATE);
+    }
+    GlobalUnlock(unicode);
+  }
+  if (!OpenClipboard(nullptr)) return (void)GlobalFree(block), (void)GlobalFree(unicode);
   EmptyClipboard();
   if (SetClipboardData(CF_TEXT, block)) {
     OutputDebugStringW(L"ok");
+    if (!SetClipboardData(CF_UNICODETEXT, unicode)) GlobalFree(unicode);
   } else {
     GlobalFree(block);
+    GlobalFree(unicode);
   }
   CloseClipboard();
 }
@@ -41,7 +56,7 @@ void TakeBlock() {
 
 }  // namespace
 
-void CopyObjectsFloor(MQDocument doc, size_t text_size) {
+void CopyObjectsFloor(MQDocument doc, const std::string& text) {
   const auto& host = host::Table();
   const int count = host.MQDoc_GetObjectCount(doc);
   for (int i = 0; i < count; ++i) {
@@ -52,16 +67,16 @@ void CopyObjectsFloor(MQDocument doc, size_t text_size) {
   }
   char buffer[kNameBufferSize];
   for (int i = 0; i < count; ++i) host.MQObj_GetName(host.MQDoc_GetObject(doc, i), buffer, kNameBufferSize);
-  HandOverBlock(text_size);
+  HandOverBlocks(text);
 }
 
-void CopyMaterialsFloor(MQDocument doc, size_t text_size) {
+void CopyMaterialsFloor(MQDocument doc, const std::string& text) {
   const auto& host = host::Table();
   const int count = host.MQDoc_GetMaterialCount(doc);
   for (int i = 0; i < count; ++i) host.MQMat_GetIntValue(host.MQDoc_GetMaterial(doc, i), kAttributeSelected);
   char buffer[kNameBufferSize];
   for (int i = 0; i < count; ++i) host.MQMat_GetName(host.MQDoc_GetMaterial(doc, i), buffer, kNameBufferSize);
-  HandOverBlock(text_size);
+  HandOverBlocks(text);
 }
 
 void RestoreObjectsFloor(MQDocument doc, const std::vector<std::string>& names) {

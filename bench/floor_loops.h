@@ -11,11 +11,11 @@
 namespace bench {
 
 // "copy ObjectNames" on unfolded objects that are all selected, whose text
-// has text_size bytes.
-void CopyObjectsFloor(MQDocument doc, size_t text_size);
+// is text: the host calls, and the text's two blocks handed over.
+void CopyObjectsFloor(MQDocument doc, const std::string& text);
 
 // "copy MaterialNames" on materials that are all selected.
-void CopyMaterialsFloor(MQDocument doc, size_t text_size);
+void CopyMaterialsFloor(MQDocument doc, const std::string& text);
 
 // "restore ObjectNames" on unfolded objects of which the first names.size()
 // are selected, each getting a line: the parse's conversions of the lines
