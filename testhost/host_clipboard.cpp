@@ -26,6 +26,27 @@ bool Place(UINT format, const char* data, size_t size, bool terminated) {
   return placed;
 }
 
+// The characters of the clipboard's block of format up to its first zero
+// (with it, when with_zero), or all of them when it has none; absent is true
+// when the clipboard offers no such block.
+template <class Char>
+std::basic_string<Char> ReadBlock(UINT format, bool with_zero, bool* absent) {
+  if (absent) *absent = true;
+  std::basic_string<Char> text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE block = GetClipboardData(format)) {
+    if (absent) *absent = false;
+    if (const auto* data = static_cast<const Char*>(GlobalLock(block))) {
+      const Char* end = data + GlobalSize(block) / sizeof(Char);
+      const Char* zero = std::find(data, end, Char{0});
+      text.assign(data, zero == end || !with_zero ? zero : zero + 1);
+      GlobalUnlock(block);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
 }  // namespace
 
 bool PutClipboardFormats(const std::vector<std::pair<UINT, std::string>>& blocks) {
@@ -59,21 +80,7 @@ std::vector<UINT> ClipboardFormats() {
   return formats;
 }
 
-std::wstring ClipboardUnicode(bool* absent) {
-  if (absent) *absent = true;
-  std::wstring text;
-  if (!OpenClipboard(nullptr)) return text;
-  if (HANDLE block = GetClipboardData(CF_UNICODETEXT)) {
-    if (absent) *absent = false;
-    if (const auto* data = static_cast<const wchar_t*>(GlobalLock(block))) {
-      const size_t room = GlobalSize(block) / sizeof(wchar_t);
-      text.assign(data, std::find(data, data + room, L'\0'));
-      GlobalUnlock(block);
-    }
-  }
-  CloseClipboard();
-  return text;
-}
+std::wstring ClipboardUnicode(bool* absent) { return ReadBlock<wchar_t>(CF_UNICODETEXT, false, absent); }
 
 bool ClipboardPrefersUnicode() {
   for (UINT format : ClipboardFormats()) {
@@ -97,21 +104,6 @@ bool ClearClipboard() {
   return true;
 }
 
-std::string ClipboardBlock(bool* absent) {
-  if (absent) *absent = true;
-  std::string bytes;
-  if (!OpenClipboard(nullptr)) return bytes;
-  if (HANDLE block = GetClipboardData(CF_TEXT)) {
-    if (absent) *absent = false;
-    if (const char* data = static_cast<const char*>(GlobalLock(block))) {
-      const size_t size = GlobalSize(block);
-      const void* nul = std::memchr(data, '\0', size);
-      bytes.assign(data, nul ? static_cast<const char*>(nul) - data + 1 : size);
-      GlobalUnlock(block);
-    }
-  }
-  CloseClipboard();
-  return bytes;
-}
+std::string ClipboardBlock(bool* absent) { return ReadBlock<char>(CF_TEXT, true, absent); }
 
 }  // namespace testhost

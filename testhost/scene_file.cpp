@@ -144,17 +144,19 @@ std::string FlagsOf(bool selected, bool folded, bool foreign) {
   return flags.empty() ? "-" : flags;
 }
 
-std::string ObjectLine(const Document& doc, int index) {
-  const Object* object = doc.object(index);
-  if (object == nullptr) return "no-object";
-  return "object " + std::to_string(object->depth) + ' ' +
-         FlagsOf(object->selected != 0, object->folded != 0, doc.is_foreign(index)) + ' ' + object->name;
-}
-
-std::string MaterialLine(const Document& doc, int index) {
-  const Material* material = doc.material(index);
-  if (material == nullptr) return "no-material";
-  return "material " + FlagsOf(material->selected != 0, false, false) + ' ' + material->name;
+// The plain line of the object (material) at index: what precedes its name,
+// and its name (none for an index that holds nothing).
+SceneLayout::Plain PlainLine(const Document& doc, bool object, int index) {
+  if (object) {
+    const Object* found = doc.object(index);
+    if (found == nullptr) return {"no-object", ""};
+    return {"object " + std::to_string(found->depth) + ' ' +
+                FlagsOf(found->selected != 0, found->folded != 0, doc.is_foreign(index)) + ' ',
+            found->name};
+  }
+  const Material* found = doc.material(index);
+  if (found == nullptr) return {"no-material", ""};
+  return {"material " + FlagsOf(found->selected != 0, false, false) + ' ', found->name};
 }
 
 std::string SystemReason() { return std::strerror(errno); }
@@ -284,10 +286,9 @@ bool LoadScene(const std::string& path, Document& doc, SceneLayout& layout, std:
       error.message = "expected " + expected;
       return false;
     }
-    if (scene_line.kind == SceneLayout::Kind::Object) {
-      scene_line.read_as = ObjectLine(doc, doc.object_count() - 1);
-    } else if (scene_line.kind == SceneLayout::Kind::Material) {
-      scene_line.read_as = MaterialLine(doc, doc.material_count() - 1);
+    if (scene_line.kind != SceneLayout::Kind::Verbatim) {
+      const bool object = scene_line.kind == SceneLayout::Kind::Object;
+      scene_line.read = PlainLine(doc, object, (object ? doc.object_count() : doc.material_count()) - 1);
     }
     layout.lines.push_back(scene_line);
     if (cut) {
@@ -309,26 +310,23 @@ std::string SceneText(const Document& doc, const SceneLayout& layout) {
     const bool object = line.kind == SceneLayout::Kind::Object;
     int& index = object ? objects : materials;
     if (index >= (object ? doc.object_count() : doc.material_count())) continue;
-    const std::string now = object ? ObjectLine(doc, index) : MaterialLine(doc, index);
-    const Object* o = object ? doc.object(index) : nullptr;
-    const Material* m = object ? nullptr : doc.material(index);
-    ++index;
+    const SceneLayout::Plain now = PlainLine(doc, object, index++);
     // A line stays as it was read while what it holds is as it was then; one
     // whose name alone changed keeps what stands before its name.
-    if (now == line.read_as) {
+    if (now.before_name != line.read.before_name) {
+      out += now.before_name + now.name + line.end;
+    } else if (now.name != line.read.name) {
+      out += line.text.substr(0, line.name_start) + now.name + line.end;
+    } else {
       out += line.text + line.end;
-      continue;
     }
-    const std::string name = o ? o->name : m ? m->name : std::string();
-    const size_t was_name = line.text.size() - std::min(line.name_start, line.text.size());
-    const bool same_but_name = (o || m) && line.name_start != std::string::npos &&
-                               now.compare(0, now.size() - name.size(), line.read_as, 0,
-                                           line.read_as.size() - std::min(was_name, line.read_as.size())) == 0;
-    out += (same_but_name ? line.text.substr(0, line.name_start) + name : now) + line.end;
   }
-  const char* end = layout.crlf ? "\r\n" : "\n";
-  while (objects < doc.object_count()) out += ObjectLine(doc, objects++) + end;
-  while (materials < doc.material_count()) out += MaterialLine(doc, materials++) + end;
+  const auto append_plain = [&](bool object, int index) {
+    const SceneLayout::Plain plain = PlainLine(doc, object, index);
+    out += plain.before_name + plain.name + (layout.crlf ? "\r\n" : "\n");
+  };
+  for (; objects < doc.object_count(); ++objects) append_plain(true, objects);
+  for (; materials < doc.material_count(); ++materials) append_plain(false, materials);
   return out;
 }
 

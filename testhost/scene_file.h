@@ -36,12 +36,16 @@ struct SceneError {
 // order mark.
 struct SceneLayout {
   enum class Kind { Verbatim, Object, Material };
+  // A line written the plain way: what precedes the name, and the name.
+  struct Plain {
+    std::string before_name, name;
+  };
   struct Line {
     Kind kind = Kind::Verbatim;  // Verbatim: a comment or a blank line
     std::string text;            // as read, without its line end
     std::string end;             // "\n", "\r\n", or "" for a last line without one
     size_t name_start = std::string::npos;  // where the name begins in text
-    std::string read_as;         // what the line held, written the plain way
+    Plain read;                  // what the line held, written the plain way
   };
   std::vector<Line> lines;
   bool crlf = false;  // the first line ends in CR LF: so do new lines
