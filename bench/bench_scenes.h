@@ -7,9 +7,9 @@
 
 namespace bench {
 
-// count objects named "name0".., unfolded, the first selected of them selected.
-inline void Objects(testhost::Document& doc, int count, int selected) {
-  for (int i = 0; i < count; ++i) doc.AddObject("name" + std::to_string(i), 0, false, i < selected ? 1 : 0);
+// count objects named stem + "0".., unfolded, the first selected of them selected.
+inline void Objects(testhost::Document& doc, int count, int selected, const std::string& stem = "name") {
+  for (int i = 0; i < count; ++i) doc.AddObject(stem + std::to_string(i), 0, false, i < selected ? 1 : 0);
 }
 
 // count materials named "material0".., every one selected.

@@ -1,7 +1,8 @@
 #include "clash_search.h"
 
 #include <cstring>
-#include <functional>
+
+#include "name_hash.h"
 
 namespace {
 
@@ -20,14 +21,21 @@ ClashSearch::ClashSearch(NameIndex& names, size_t entries, size_t length, const 
     : names_(names), encoding_(encoding), length_(length) {
   size_t capacity = 16;
   while (capacity < 2 * entries) capacity *= 2;
-  resumes_.resize(capacity);
+  table_.resize(capacity);
+  resumes_.reserve(entries);
 }
 
 ClashSearch::Resume& ClashSearch::ResumeOf(std::string_view entry) {
-  const size_t mask = resumes_.size() - 1;
-  for (size_t at = std::hash<std::string_view>()(entry) & mask;; at = (at + 1) & mask) {
-    Resume& resume = resumes_[at];
-    if (resume.entry.data() == nullptr || resume.entry == entry) return resume;
+  const uint32_t hash = HashOfName(entry);
+  const size_t mask = table_.size() - 1;
+  for (size_t at = hash & mask;; at = (at + 1) & mask) {
+    if (table_[at] == 0) {
+      resumes_.push_back({entry, hash, {}, 0, 0});
+      table_[at] = static_cast<uint32_t>(resumes_.size());
+      return resumes_.back();
+    }
+    Resume& resume = resumes_[table_[at] - 1];
+    if (resume.hash == hash && resume.entry == entry) return resume;
   }
 }
 
@@ -42,18 +50,22 @@ const char* ClashSearch::FreeName(size_t own, std::string_view entry) {
   Resume& resume = ResumeOf(entry);
   std::string_view start = entry;
   size_t steps = 0;
-  if (resume.entry.data() != nullptr && CanResume(resume, own)) {
+  if (resume.stop.data() != nullptr && CanResume(resume, own)) {
     start = resume.stop;
     steps = resume.steps;
   }
   size_t size = start.size();
   std::memcpy(candidate_, start.data(), size);
-  while (steps + 1 < length_ && names_.HeldByAnother(own, {candidate_, size})) {
+  NameIndex::Place place = names_.Look({candidate_, size});
+  while (steps + 1 < length_ && names_.HeldByAnother(own, place)) {
     size = WriteNextCandidate(candidate_, size, encoding_, candidate_);
+    place = names_.Look({candidate_, size});
     ++steps;
   }
-  candidate_[size] = '\0';
-  // The entry's bytes last as long as the search; a later candidate's are kept.
-  resume = {entry, steps == 0 ? entry : names_.Keep({candidate_, size}), steps, names_.FreedCount()};
-  return candidate_;
+  // Kept, so that the name entered after the rename is known at once.
+  const std::string_view kept = names_.Keep({candidate_, size}, place);
+  resume.stop = kept;
+  resume.steps = steps;
+  resume.freed_seen = names_.FreedCount();
+  return kept.data();
 }

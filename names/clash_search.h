@@ -25,24 +25,26 @@ class ClashSearch {
   ClashSearch(NameIndex& names, size_t entries, size_t length, const NameEncoding& encoding);
 
   // The first candidate on entry's chain that no index other than own holds,
-  // or the chain's last when all are held, as a C string. Entry's bytes must
-  // stay in place while the search lives; the result is valid until the next
-  // call.
+  // or the chain's last when all are held, as a C string kept by names.
+  // Entry's bytes must stay in place while the search lives.
   const char* FreeName(size_t own, std::string_view entry);
 
  private:
   struct Resume {
-    std::string_view entry;  // empty slot: entry.data() null
-    std::string_view stop;   // where the last search for entry stopped
-    size_t steps = 0;        // candidates before stop on the chain
-    size_t freed_seen = 0;   // names' FreedCount() at that time
+    std::string_view entry;
+    uint32_t hash;          // the entry's
+    std::string_view stop;  // where the last search for entry stopped; data() null before the first
+    size_t steps;           // candidates before stop on the chain
+    size_t freed_seen;      // names' FreedCount() at that time
   };
+  // The entry's resume, made if it has none.
   Resume& ResumeOf(std::string_view entry);
   bool CanResume(const Resume& resume, size_t own) const;
 
   NameIndex& names_;
   NameEncoding encoding_;
   size_t length_;
-  std::vector<Resume> resumes_;  // open addressing by entry; at most half full
+  std::vector<uint32_t> table_;  // open addressing by entry: 1 + the number of its resume, 0 for none; at most half full
+  std::vector<Resume> resumes_;  // one per distinct entry searched; never moves
   char candidate_[kLongestName + 1];
 };

@@ -3,71 +3,106 @@
 // read once before anything is renamed, then kept true through both passes by
 // entering the name the host kept after each rename. It answers whether an
 // index other than a given one holds a name exactly as a fresh reading of the
-// document would, as long as names change only through the restore's renames.
+// document would, as long as names change only through the restore's renames
+// and the name asked about is one the stems cover. Only such names are kept:
+// an index holding another is known to hold none of them.
 #include <cstdint>
 #include <memory>
 #include <string_view>
 #include <vector>
 
+#include "chain_stems.h"
+#include "name_buffer.h"
+
 class NameIndex {
  public:
   // For the indices [0, count), and room for `more` names to enter after the
-  // first reading. Allocates the table; the first reading's bytes are
-  // allocated as they come, and FinishReading makes the room for the rest.
-  NameIndex(size_t count, size_t more);
+  // first reading. The first reading's bytes are allocated as they come, and
+  // FinishReading makes the table and the room for the rest. stems must
+  // outlive the index.
+  NameIndex(size_t count, size_t more, const ChainStems& stems);
 
-  // Index (below count) holds name from now on: its first reading, or the
-  // name the host kept after a rename. Only the indices that a reading counts
-  // are entered.
+  // Index (below count) holds name from now on: its first reading (once per
+  // index), or the name the host kept after a rename. Only the indices that
+  // a reading counts are entered.
   void Enter(size_t index, std::string_view name);
-  // Makes room for the `more` names, so that nothing allocates from here on.
+  // Makes the table of the names read, and room for the `more` names, so
+  // that nothing allocates from here on. Only then can names be looked up.
   void FinishReading();
 
   bool Counted(size_t index) const { return index < holding_.size() && holding_[index] != kNone; }
-  // Whether an entered index other than own holds name.
-  bool HeldByAnother(size_t own, std::string_view name) const;
+
+  // Where name stands in the table, or would stand: good until the next
+  // name is entered or kept.
+  struct Place {
+    uint32_t slot;
+    uint32_t hash;
+  };
+  Place Look(std::string_view name) const;
+  // Whether an entered index other than own holds the name looked up at
+  // place, which stems cover.
+  bool HeldByAnother(size_t own, Place place) const;
   // The name that index holds, and how many entered indices hold it; an
-  // index not entered holds none.
+  // index not entered, or holding a name the stems do not cover, holds none.
   std::string_view NameOf(size_t index) const;
   size_t HoldersOfNameOf(size_t index) const;
 
   // The same bytes as name, followed by a NUL, kept as long as the index
   // lives (name is entered as a name nobody holds when no index holds it
-  // yet). Takes one of the `more` names' room.
-  std::string_view Keep(std::string_view name);
+  // yet). place is Look(name), made since the last name was entered or
+  // kept. Takes one of the `more` names' room.
+  std::string_view Keep(std::string_view name, Place place);
 
   // The names that came to be held by no index, in the order they did: the
   // only way a name that was taken becomes free.
   size_t FreedCount() const { return freed_.size(); }
-  std::string_view Freed(size_t k) const { return Bytes(slots_[freed_[k]]); }
+  std::string_view Freed(size_t k) const { return Bytes(names_[freed_[k]]); }
 
  private:
-  static constexpr uint32_t kNone = UINT32_MAX;
-  // Four words: the table is looked at once per name read, so its size is
-  // what the restore's memory and cache misses grow with.
-  struct Slot {
-    uint32_t place = 0;  // 1 + where the bytes lie (block << 16 | offset); 0 for an empty slot
-    uint32_t hash = 0;
-    uint32_t size = 0;
-    uint32_t holders = 0;
+  static constexpr uint32_t kNone = UINT32_MAX;       // not entered
+  static constexpr uint32_t kOther = UINT32_MAX - 1;  // entered, holding a name no search asks about
+  struct Name {
+    const char* bytes;  // followed by a NUL, in a block that never moves
+    uint32_t size;
+    uint32_t holders;
   };
-  std::string_view Bytes(const Slot& slot) const {
-    return {blocks_[(slot.place - 1) >> 16].get() + ((slot.place - 1) & 0xFFFF), slot.size};
-  }
+  // Two words: the table is looked at once per name entered, so its size is
+  // what the cache misses grow with. Made once, at its final size: growing it
+  // while reading would move every name again and again.
+  struct Slot {
+    uint32_t name = kNone;  // the name's number; kNone for an empty slot
+    uint32_t hash = 0;
+  };
+  // Whether index holds a name of the table.
+  bool InTable(size_t index) const { return Counted(index) && holding_[index] != kOther; }
+  static std::string_view Bytes(const Name& name) { return {name.bytes, name.size}; }
 
   // The slot of name, or the empty slot where it would go.
   uint32_t Find(std::string_view name, uint32_t hash) const;
-  // The slot of name, made (with its bytes copied) if there is none.
-  uint32_t SlotOf(std::string_view name);
-  // Copies name into the blocks, which never move; returns its place.
-  uint32_t Store(std::string_view name);
-  void AddBlock();
+  // The number of the name at place, made there if the slot is empty.
+  uint32_t Make(std::string_view name, Place place);
+  // A new name's number, with its bytes copied: in the first reading, each
+  // name read gets one, and FinishReading merges those of equal names.
+  uint32_t Add(std::string_view name);
+  // Remembers that name enters as `to`: after the first reading a restore
+  // enters the same name again and again (the temporary name, a name right
+  // after keeping it).
+  void Remember(std::string_view name, uint32_t to);
+  // Copies name into the blocks, which never move, followed by a NUL.
+  const char* Store(std::string_view name);
+  void AddBlock(size_t size);
 
+  const ChainStems& stems_;
   std::vector<Slot> slots_;  // open addressing; a power of two, at most two thirds full
-  std::vector<uint32_t> holding_;  // per index, the slot of its name
+  std::vector<Name> names_;  // room for one per index and the `more`: never moves
+  std::vector<uint32_t> holding_;  // per index, the number of its name, kOther or kNone
   std::vector<uint32_t> freed_;
   std::vector<std::unique_ptr<char[]>> blocks_;
-  size_t block_used_ = 0;  // bytes used of blocks_[current_]
-  size_t current_ = 0;
+  char* free_ = nullptr;  // the unused bytes of the last block
+  size_t room_ = 0;
   size_t more_;
+  bool finished_ = false;
+  char last_[kNameBufferSize];  // the name last entered or kept, and its number (or kOther)
+  size_t last_size_ = SIZE_MAX;
+  uint32_t last_to_ = kNone;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "Tagkeeper.h"
+#include "chain_stems.h"
 #include "clash_search.h"
 #include "clipboard_text.h"
 #include "cmq_object.h"
@@ -48,8 +49,10 @@ void AssignNames(const Names& names, const TargetList& targets, const NameList& 
   const int count = std::max(names.Count(), 0);
   // Each target that gets a name enters three more: the name kept after each
   // pass, and its search's result.
-  NameIndex index(static_cast<size_t>(count), 3 * named);
-  ClashSearch search(index, named, static_cast<size_t>(count) + 1, encoding);
+  const size_t length = static_cast<size_t>(count) + 1;
+  const ChainStems stems(entries, pairs, length);
+  NameIndex index(static_cast<size_t>(count), 3 * named, stems);
+  ClashSearch search(index, named, length, encoding);
   NameBuffer buffer = {};
   const auto read_name = [&](int at, const auto& handle) {
     names.ReadName(handle, buffer);

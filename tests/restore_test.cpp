@@ -133,6 +133,14 @@ TEST_F(Restore, LinesLongerThanANameAreCutBeforeTheirClashSearch) {
   Objects(raised, {"t"});
   Objects(raised, {n248 + "9"}, 0);
   EXPECT_EQ(RestoreIn(raised, n248 + "9\n", false)[0], std::string(247, 'n') + "10");
+  // A chain that reaches two digits cuts its stem: its names stand beside
+  // names of the longer stem, and clash with them.
+  testhost::Document two_digits;
+  Objects(two_digits, {"t"});
+  Objects(two_digits, {n248}, 0);
+  for (int k = 1; k <= 9; ++k) Objects(two_digits, {n248 + std::to_string(k)}, 0);
+  Objects(two_digits, {std::string(247, 'n') + "10"}, 0);
+  EXPECT_EQ(RestoreIn(two_digits, n248 + "\n", false)[0], std::string(247, 'n') + "11");
 }
 
 TEST_F(Restore, AnOwnNameComesBackUnchanged) {

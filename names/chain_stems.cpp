@@ -1,0 +1,60 @@
+#include "chain_stems.h"
+
+#include "candidate_name.h"
+#include "host_types.h"
+#include "name_hash.h"
+
+namespace {
+
+size_t DecimalDigits(size_t value) {
+  size_t digits = 1;
+  for (; value >= 10; value /= 10) ++digits;
+  return digits;
+}
+
+std::string_view StemOf(std::string_view name) { return name.substr(0, NumberStart(name.data(), name.size())); }
+
+}  // namespace
+
+ChainStems::ChainStems(const NameList& entries, size_t pairs, size_t length) {
+  // Candidate k of a chain is the stem and the entry's number raised by k, at
+  // most the entry's size plus the digits of k plus one (a carry): within the
+  // longest name, no character of the stem is cut.
+  const size_t most = kLongestName - DecimalDigits(length) - 1;
+  size_t named = 0;
+  for (size_t k = 0; k < pairs; ++k) {
+    named += !entries[k].empty();
+    every_ = every_ || entries[k].size() > most;
+  }
+  if (every_) return;
+  size_t capacity = 16;
+  while (capacity < 2 * named) capacity *= 2;
+  stems_.resize(capacity);
+  hashes_.resize(capacity);
+  const size_t mask = capacity - 1;
+  for (size_t k = 0; k < pairs; ++k) {
+    if (entries[k].empty()) continue;
+    const std::string_view stem = StemOf(entries[k]);
+    const uint32_t hash = HashOfName(stem);
+    if (Holds(stem, hash)) continue;
+    size_t at = hash & mask;
+    while (stems_[at].data() != nullptr) at = (at + 1) & mask;
+    stems_[at] = stem;
+    hashes_[at] = hash;
+    sizes_ |= uint64_t{1} << (stem.size() % 64);
+  }
+}
+
+bool ChainStems::Holds(std::string_view stem, uint32_t hash) const {
+  const size_t mask = stems_.size() - 1;
+  for (size_t at = hash & mask; stems_[at].data() != nullptr; at = (at + 1) & mask) {
+    if (hashes_[at] == hash && stems_[at] == stem) return true;
+  }
+  return false;
+}
+
+bool ChainStems::Covers(std::string_view name) const {
+  if (every_) return true;
+  const std::string_view stem = StemOf(name);
+  return (sizes_ >> (stem.size() % 64) & 1) != 0 && Holds(stem, HashOfName(stem));
+}

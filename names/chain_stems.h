@@ -1,0 +1,33 @@
+#pragma once
+// Which names a restore's clash searches can ever ask about. A search walks
+// an entry's chain: the entry, then the part of it before its trailing number
+// (its stem) followed by a raised number. So a name whose own stem is no
+// entry's stem is never a candidate, and the restore need not know it. An
+// entry so long that its chain may cut characters to make room for the number
+// makes every name count.
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "name_list.h"
+
+class ChainStems {
+ public:
+  // For the non-empty entries among the first `pairs`, on chains of at most
+  // `length` candidates. Allocates all it needs here.
+  ChainStems(const NameList& entries, size_t pairs, size_t length);
+
+  // Whether name can stand on the chain of some entry. The entries' bytes
+  // must stay in place while this lives.
+  bool Covers(std::string_view name) const;
+
+ private:
+  bool Holds(std::string_view stem, uint32_t hash) const;
+
+  bool every_ = false;
+  std::vector<std::string_view> stems_;  // open addressing; an empty slot's data() is null
+  std::vector<uint32_t> hashes_;
+  // One bit per stem size modulo 64: most names that are no candidate are
+  // told apart by their stem's size alone, without hashing it.
+  uint64_t sizes_ = 0;
+};
