@@ -43,13 +43,18 @@ void HandOverBlocks(const std::string& text) {
   CloseClipboard();
 }
 
-// The clipboard's block, taken as a restore takes it (its text is the
-// restore's to copy).
+// The clipboard's block, taken as a restore takes it: the first text format
+// listed, its block and its size (its text is the restore's to copy).
 void TakeBlock() {
   if (!OpenClipboard(nullptr)) return;
-  if (HANDLE block = GetClipboardData(CF_TEXT)) {
+  UINT format = EnumClipboardFormats(0);
+  while (format != 0 && format != CF_TEXT && format != CF_UNICODETEXT) format = EnumClipboardFormats(format);
+  if (HANDLE block = GetClipboardData(format != 0 ? format : CF_TEXT)) {
     OutputDebugStringW(L"ok");
-    if (GlobalLock(block)) GlobalUnlock(block);
+    if (GlobalLock(block)) {
+      GlobalSize(block);
+      GlobalUnlock(block);
+    }
   }
   CloseClipboard();
 }

@@ -21,27 +21,39 @@ ChainStems::ChainStems(const NameList& entries, size_t pairs, size_t length) {
   // most the entry's size plus the digits of k plus one (a carry): within the
   // longest name, no character of the stem is cut.
   const size_t most = kLongestName - DecimalDigits(length) - 1;
-  size_t named = 0;
-  for (size_t k = 0; k < pairs; ++k) {
-    named += !entries[k].empty();
-    every_ = every_ || entries[k].size() > most;
-  }
+  for (size_t k = 0; k < pairs; ++k) every_ = every_ || entries[k].size() > most;
   if (every_) return;
-  size_t capacity = 16;
-  while (capacity < 2 * named) capacity *= 2;
-  stems_.resize(capacity);
-  hashes_.resize(capacity);
-  const size_t mask = capacity - 1;
+  // Sized by the distinct stems, which are often few however many entries:
+  // doubled while at most half full.
+  stems_.resize(16);
+  hashes_.resize(16);
+  size_t held = 0;
   for (size_t k = 0; k < pairs; ++k) {
     if (entries[k].empty()) continue;
     const std::string_view stem = StemOf(entries[k]);
     const uint32_t hash = HashOfName(stem);
     if (Holds(stem, hash)) continue;
-    size_t at = hash & mask;
-    while (stems_[at].data() != nullptr) at = (at + 1) & mask;
-    stems_[at] = stem;
-    hashes_[at] = hash;
+    if (2 * ++held > stems_.size()) Grow();
+    Insert(stem, hash);
     sizes_ |= uint64_t{1} << (stem.size() % 64);
+  }
+}
+
+void ChainStems::Insert(std::string_view stem, uint32_t hash) {
+  const size_t mask = stems_.size() - 1;
+  size_t at = hash & mask;
+  while (stems_[at].data() != nullptr) at = (at + 1) & mask;
+  stems_[at] = stem;
+  hashes_[at] = hash;
+}
+
+void ChainStems::Grow() {
+  std::vector<std::string_view> stems(2 * stems_.size());
+  std::vector<uint32_t> hashes(stems.size());
+  stems.swap(stems_);
+  hashes.swap(hashes_);
+  for (size_t k = 0; k < stems.size(); ++k) {
+    if (stems[k].data() != nullptr) Insert(stems[k], hashes[k]);
   }
 }
 

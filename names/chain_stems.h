@@ -23,6 +23,8 @@ class ChainStems {
 
  private:
   bool Holds(std::string_view stem, uint32_t hash) const;
+  void Insert(std::string_view stem, uint32_t hash);
+  void Grow();
 
   bool every_ = false;
   std::vector<std::string_view> stems_;  // open addressing; an empty slot's data() is null

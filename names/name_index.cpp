@@ -74,7 +74,7 @@ uint32_t NameIndex::Add(std::string_view name) {
 const char* NameIndex::Store(std::string_view name) {
   // Only in the first reading, in blocks that double as it goes: a name read
   // fits any block.
-  if (name.size() + 1 > room_) AddBlock(kBlock << std::min<size_t>(blocks_.size(), 8));
+  if (name.size() + 1 > room_) AddBlock(kBlock << std::min<size_t>(blocks_.size(), 4));
   char* bytes = free_;
   if (!name.empty()) std::memcpy(bytes, name.data(), name.size());
   bytes[name.size()] = '\0';
