@@ -36,7 +36,18 @@ ChainStems::ChainStems(const NameList& entries, size_t pairs, size_t length) {
     if (2 * ++held > stems_.size()) Grow();
     Insert(stem, hash);
     sizes_ |= uint64_t{1} << (stem.size() % 64);
+    if (stem.empty()) {
+      // Names of digits alone, or none, have the empty stem.
+      for (char c : std::string_view("0123456789", 11)) Mark(c);
+    } else {
+      Mark(stem[0]);
+    }
   }
+}
+
+void ChainStems::Mark(char first) {
+  const auto byte = static_cast<unsigned char>(first);
+  firsts_[byte / 64] |= uint64_t{1} << (byte % 64);
 }
 
 void ChainStems::Insert(std::string_view stem, uint32_t hash) {
@@ -68,5 +79,5 @@ bool ChainStems::Holds(std::string_view stem, uint32_t hash) const {
 bool ChainStems::Covers(std::string_view name) const {
   if (every_) return true;
   const std::string_view stem = StemOf(name);
-  return (sizes_ >> (stem.size() % 64) & 1) != 0 && Holds(stem, HashOfName(stem));
+  return MayCover(name.empty() ? '\0' : name[0]) && (sizes_ >> (stem.size() % 64) & 1) != 0 && Holds(stem, HashOfName(stem));
 }

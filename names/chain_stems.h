@@ -20,11 +20,18 @@ class ChainStems {
   // Whether name can stand on the chain of some entry. The entries' bytes
   // must stay in place while this lives.
   bool Covers(std::string_view name) const;
+  // Whether a name that begins with the byte first (NUL for an empty name)
+  // can: most names that cannot are told by it, before their end is known.
+  bool MayCover(char first) const {
+    const auto byte = static_cast<unsigned char>(first);
+    return every_ || (firsts_[byte / 64] >> (byte % 64) & 1) != 0;
+  }
 
  private:
   bool Holds(std::string_view stem, uint32_t hash) const;
   void Insert(std::string_view stem, uint32_t hash);
   void Grow();
+  void Mark(char first);
 
   bool every_ = false;
   std::vector<std::string_view> stems_;  // open addressing; an empty slot's data() is null
@@ -32,4 +39,5 @@ class ChainStems {
   // One bit per stem size modulo 64: most names that are no candidate are
   // told apart by their stem's size alone, without hashing it.
   uint64_t sizes_ = 0;
+  uint64_t firsts_[4] = {};  // one bit per stem's first byte
 };

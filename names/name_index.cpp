@@ -100,6 +100,16 @@ void NameIndex::Enter(size_t index, std::string_view name) {
     to = stems_.Covers(name) ? Make(name, Look(name)) : kOther;
     Remember(name, to);
   }
+  Hold(index, to);
+}
+
+void NameIndex::EnterWritten(size_t index, const char* buffer) {
+  if (stems_.MayCover(buffer[0])) return Enter(index, {buffer, NameSize(buffer)});
+  if (finished_) return Hold(index, kOther);
+  holding_[index] = kOther;
+}
+
+void NameIndex::Hold(size_t index, uint32_t to) {
   const uint32_t from = holding_[index];
   if (from == to) return;
   if (InTable(index) && --names_[from].holders == 0) freed_.push_back(from);

@@ -26,6 +26,9 @@ class NameIndex {
   // index), or the name the host kept after a rename. Only the indices that
   // a reading counts are entered.
   void Enter(size_t index, std::string_view name);
+  // The same for the name the host wrote into buffer: its end is looked for
+  // only when the name may count.
+  void EnterWritten(size_t index, const char* buffer);
   // Makes the table of the names read, and room for the `more` names, so
   // that nothing allocates from here on. Only then can names be looked up.
   void FinishReading();
@@ -84,6 +87,8 @@ class NameIndex {
   // A new name's number, with its bytes copied: in the first reading, each
   // name read gets one, and FinishReading merges those of equal names.
   uint32_t Add(std::string_view name);
+  // Index holds the name numbered `to` (or kOther) from now on.
+  void Hold(size_t index, uint32_t to);
   // Remembers that name enters as `to`: after the first reading a restore
   // enters the same name again and again (the temporary name, a name right
   // after keeping it).

@@ -56,7 +56,7 @@ void AssignNames(const Names& names, const TargetList& targets, const NameList& 
   NameBuffer buffer = {};
   const auto read_name = [&](int at, const auto& handle) {
     names.ReadName(handle, buffer);
-    index.Enter(static_cast<size_t>(at), {buffer, NameSize(buffer)});
+    index.EnterWritten(static_cast<size_t>(at), buffer);
   };
   // The one reading of the document: every name the clash searches look at.
   for (int at = 0; at < count; ++at) {

@@ -93,6 +93,7 @@ TEST_F(Restore, ClashesWithNonTargetsAreNumbered) {
   const std::vector<Case> cases = {
       {{"Box"}, "Box", "Box1"},         {{"Box", "Box1"}, "Box", "Box2"}, {{"Obj9"}, "Obj9", "Obj10"},
       {{"Obj9", "Obj007"}, "Obj007", "Obj8"}, {{"cube"}, "Cube", "Cube"},      {{"x001", "x2"}, "x001", "x3"},
+      {{"7", "8"}, "7", "9"},  // digits alone: the empty stem
   };
   for (const Case& c : cases) {
     testhost::Document scene;
