@@ -104,6 +104,10 @@ void NameIndex::Enter(size_t index, std::string_view name) {
 }
 
 void NameIndex::EnterWritten(size_t index, const char* buffer) {
+  // The name last entered or kept, as after most renames: no end to look for.
+  if (last_size_ < kNameBufferSize && buffer[last_size_] == '\0' && std::memcmp(buffer, last_, last_size_) == 0) {
+    return Hold(index, last_to_);
+  }
   if (stems_.MayCover(buffer[0])) return Enter(index, {buffer, NameSize(buffer)});
   if (finished_) return Hold(index, kOther);
   holding_[index] = kOther;
