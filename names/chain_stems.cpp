@@ -35,7 +35,6 @@ ChainStems::ChainStems(const NameList& entries, size_t pairs, size_t length) {
     if (Holds(stem, hash)) continue;
     if (2 * ++held > stems_.size()) Grow();
     Insert(stem, hash);
-    sizes_ |= uint64_t{1} << (stem.size() % 64);
     if (stem.empty()) {
       // Names of digits alone, or none, have the empty stem.
       for (char c : std::string_view("0123456789", 11)) Mark(c);
@@ -79,5 +78,5 @@ bool ChainStems::Holds(std::string_view stem, uint32_t hash) const {
 bool ChainStems::Covers(std::string_view name) const {
   if (every_) return true;
   const std::string_view stem = StemOf(name);
-  return MayCover(name.empty() ? '\0' : name[0]) && (sizes_ >> (stem.size() % 64) & 1) != 0 && Holds(stem, HashOfName(stem));
+  return Holds(stem, HashOfName(stem));
 }

@@ -36,8 +36,5 @@ class ChainStems {
   bool every_ = false;
   std::vector<std::string_view> stems_;  // open addressing; an empty slot's data() is null
   std::vector<uint32_t> hashes_;
-  // One bit per stem size modulo 64: most names that are no candidate are
-  // told apart by their stem's size alone, without hashing it.
-  uint64_t sizes_ = 0;
   uint64_t firsts_[4] = {};  // one bit per stem's first byte
 };

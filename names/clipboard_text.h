@@ -12,14 +12,15 @@
 
 #include "name_encoding.h"
 
+// How the clipboard's blocks are allocated.
+constexpr UINT kClipboardAllocFlags = GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_DDESHARE;
+
 // Text for the clipboard, written straight into the memory block that the
 // clipboard will own, so that it is copied no second time. The block grows
 // with the text, zeroed (every byte of the room has a value), and is cut to
 // the text and its NUL when it is handed over. The block is ready before the
 // clipboard is opened: a block that cannot be had costs the user nothing of
 // what the clipboard held.
-// How the clipboard's blocks are allocated.
-constexpr UINT kClipboardAllocFlags = GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_DDESHARE;
 
 class ClipboardText {
  public:

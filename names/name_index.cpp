@@ -83,34 +83,30 @@ const char* NameIndex::Store(std::string_view name) {
   return bytes;
 }
 
-void NameIndex::Remember(std::string_view name, uint32_t to) {
-  if (name.size() > sizeof last_) return;
-  std::memcpy(last_, name.data(), name.size());
-  last_size_ = name.size();
-  last_to_ = to;
+uint32_t NameIndex::NumberOfWritten(const char* buffer) {
+  if (!stems_.MayCover(buffer[0])) return kOther;
+  const std::string_view name(buffer, NameSize(buffer));
+  if (!stems_.Covers(name)) return kOther;
+  // While reading, every index gets a number of its own; FinishReading
+  // merges those of equal names.
+  return finished_ ? Make(name, Look(name)) : Add(name);
 }
 
-void NameIndex::Enter(size_t index, std::string_view name) {
+bool NameIndex::IsLast(const char* buffer) const {
+  if (last_ == kNone) return false;
+  const Name& last = names_[last_];
+  return last.size < kNameBufferSize && buffer[last.size] == '\0' && std::memcmp(buffer, last.bytes, last.size) == 0;
+}
+
+void NameIndex::Enter(size_t index, const char* buffer) {
   if (!finished_) {
-    holding_[index] = stems_.Covers(name) ? Add(name) : kOther;
+    holding_[index] = NumberOfWritten(buffer);
     return;
   }
-  uint32_t to = last_to_;
-  if (name.size() != last_size_ || std::memcmp(name.data(), last_, name.size()) != 0) {
-    to = stems_.Covers(name) ? Make(name, Look(name)) : kOther;
-    Remember(name, to);
-  }
+  if (IsLast(buffer)) return Hold(index, last_);
+  const uint32_t to = NumberOfWritten(buffer);
+  if (to != kOther) last_ = to;
   Hold(index, to);
-}
-
-void NameIndex::EnterWritten(size_t index, const char* buffer) {
-  // The name last entered or kept, as after most renames: no end to look for.
-  if (last_size_ < kNameBufferSize && buffer[last_size_] == '\0' && std::memcmp(buffer, last_, last_size_) == 0) {
-    return Hold(index, last_to_);
-  }
-  if (stems_.MayCover(buffer[0])) return Enter(index, {buffer, NameSize(buffer)});
-  if (finished_) return Hold(index, kOther);
-  holding_[index] = kOther;
 }
 
 void NameIndex::Hold(size_t index, uint32_t to) {
@@ -138,7 +134,6 @@ std::string_view NameIndex::NameOf(size_t index) const {
 size_t NameIndex::HoldersOfNameOf(size_t index) const { return InTable(index) ? names_[holding_[index]].holders : 0; }
 
 std::string_view NameIndex::Keep(std::string_view name, Place place) {
-  const uint32_t number = Make(name, place);
-  Remember(name, number);
-  return Bytes(names_[number]);
+  last_ = Make(name, place);
+  return Bytes(names_[last_]);
 }

@@ -22,13 +22,11 @@ class NameIndex {
   // outlive the index.
   NameIndex(size_t count, size_t more, const ChainStems& stems);
 
-  // Index (below count) holds name from now on: its first reading (once per
-  // index), or the name the host kept after a rename. Only the indices that
-  // a reading counts are entered.
-  void Enter(size_t index, std::string_view name);
-  // The same for the name the host wrote into buffer: its end is looked for
-  // only when the name may count.
-  void EnterWritten(size_t index, const char* buffer);
+  // Index (below count) holds the name the host wrote into buffer, a name
+  // buffer, from now on: its first reading (once per index), or the name the
+  // host kept after a rename. Only the indices that a reading counts are
+  // entered. The name's end is looked for only when the name may count.
+  void Enter(size_t index, const char* buffer);
   // Makes the table of the names read, and room for the `more` names, so
   // that nothing allocates from here on. Only then can names be looked up.
   void FinishReading();
@@ -87,12 +85,13 @@ class NameIndex {
   // A new name's number, with its bytes copied: in the first reading, each
   // name read gets one, and FinishReading merges those of equal names.
   uint32_t Add(std::string_view name);
+  // The number of the name in buffer (made if it is new), or kOther.
+  uint32_t NumberOfWritten(const char* buffer);
+  // Whether buffer holds the name last entered or kept: after most renames
+  // the host keeps the name it was given.
+  bool IsLast(const char* buffer) const;
   // Index holds the name numbered `to` (or kOther) from now on.
   void Hold(size_t index, uint32_t to);
-  // Remembers that name enters as `to`: after the first reading a restore
-  // enters the same name again and again (the temporary name, a name right
-  // after keeping it).
-  void Remember(std::string_view name, uint32_t to);
   // Copies name into the blocks, which never move, followed by a NUL.
   const char* Store(std::string_view name);
   void AddBlock(size_t size);
@@ -107,7 +106,5 @@ class NameIndex {
   size_t room_ = 0;
   size_t more_;
   bool finished_ = false;
-  char last_[kNameBufferSize];  // the name last entered or kept, and its number (or kOther)
-  size_t last_size_ = SIZE_MAX;
-  uint32_t last_to_ = kNone;
+  uint32_t last_ = kNone;  // the number of the name last entered or kept
 };

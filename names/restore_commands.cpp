@@ -47,16 +47,16 @@ void AssignNames(const Names& names, const TargetList& targets, const NameList& 
   // Everything both passes need is made before the first renames anything,
   // so that no failure can strand a target with the temporary name.
   const int count = std::max(names.Count(), 0);
-  // Each target that gets a name enters three more: the name kept after each
-  // pass, and its search's result.
   const size_t length = static_cast<size_t>(count) + 1;
   const ChainStems stems(entries, pairs, length);
+  // Each target that gets a name enters three more: the name kept after each
+  // pass, and its search's result.
   NameIndex index(static_cast<size_t>(count), 3 * named, stems);
   ClashSearch search(index, named, length, encoding);
   NameBuffer buffer = {};
   const auto read_name = [&](int at, const auto& handle) {
     names.ReadName(handle, buffer);
-    index.EnterWritten(static_cast<size_t>(at), buffer);
+    index.Enter(static_cast<size_t>(at), buffer);
   };
   // The one reading of the document: every name the clash searches look at.
   for (int at = 0; at < count; ++at) {
