@@ -15,36 +15,38 @@
 
 #include "candidate_name.h"
 #include "name_index.h"
+#include "name_list.h"
 
 class ClashSearch {
  public:
-  // Searches among names for up to `entries` distinct entries, on chains of
-  // at most `length` candidates (a document of length - 1 names leaves one of
-  // them free). Takes at most one of names' `more` names per search.
-  // Allocates all it needs here.
-  ClashSearch(NameIndex& names, size_t entries, size_t length, const NameEncoding& encoding);
+  // Searches among names for the non-empty entries among the first `pairs`,
+  // on chains of at most `length` candidates (a document of length - 1 names
+  // leaves one of them free). Takes at most one of names' `more` names per
+  // search. Allocates all it needs here; entries must outlive the search.
+  ClashSearch(NameIndex& names, const NameList& entries, size_t pairs, size_t length, const NameEncoding& encoding);
 
-  // The first candidate on entry's chain that no index other than own holds,
-  // or the chain's last when all are held, as a C string kept by names.
-  // Entry's bytes must stay in place while the search lives.
-  const char* FreeName(size_t own, std::string_view entry);
+  // The first candidate on the chain of entry k (not empty) that no index
+  // other than own holds, or the chain's last when all are held, as a C
+  // string kept by names.
+  const char* FreeName(size_t own, size_t k);
 
  private:
   struct Resume {
     std::string_view entry;
-    uint32_t hash;          // the entry's
-    std::string_view stop;  // where the last search for entry stopped; data() null before the first
-    size_t steps;           // candidates before stop on the chain
-    size_t freed_seen;      // names' FreedCount() at that time
+    uint32_t hash;                // the entry's
+    std::string_view stop;        // where the last search for entry stopped; data() null before the first
+    NameIndex::Place stop_place;  // where stop stands in names, for good: it was kept
+    size_t steps;                 // candidates before stop on the chain
+    size_t freed_seen;            // names' FreedCount() at that time
   };
-  // The entry's resume, made if it has none.
-  Resume& ResumeOf(std::string_view entry);
   bool CanResume(const Resume& resume, size_t own) const;
 
   NameIndex& names_;
   NameEncoding encoding_;
   size_t length_;
-  std::vector<uint32_t> table_;  // open addressing by entry: 1 + the number of its resume, 0 for none; at most half full
-  std::vector<Resume> resumes_;  // one per distinct entry searched; never moves
+  // Equal entries share one resume, found here before any search: a search
+  // looks nothing up to find its own.
+  std::vector<Resume> resumes_;      // one per distinct non-empty entry
+  std::vector<uint32_t> resume_of_;  // per entry, the number of its resume
   char candidate_[kLongestName + 1];
 };

@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "host_types.h"
-#include "name_hash.h"
 
 namespace {
 
@@ -25,13 +24,18 @@ void NameIndex::FinishReading() {
   const size_t most = names_.size() + more_;
   while (capacity < most + most / 2) capacity *= 2;
   slots_.resize(capacity);
-  // Every index read holds a name of its own; equal names become one.
-  for (uint32_t& number : holding_) {
+  // Every index read holds a name of its own, whose record holds its hash;
+  // equal names become one, whose record counts their holders.
+  for (size_t index = 0; index < holding_.size(); ++index) {
+    uint32_t& number = holding_[index];
     if (number == kNone || number == kOther) continue;
-    const Name& name = names_[number];
-    const uint32_t hash = HashOfName(Bytes(name));
+    Name& name = names_[number];
+    const uint32_t hash = name.holders;
     const uint32_t at = Find(Bytes(name), hash);
-    if (slots_[at].name == kNone) slots_[at] = {number, hash};
+    if (slots_[at].name == kNone) {
+      slots_[at] = {number, hash};
+      name.holders = 0;
+    }
     number = slots_[at].name;
     ++names_[number].holders;
   }
@@ -62,12 +66,17 @@ uint32_t NameIndex::Find(std::string_view name, uint32_t hash) const {
 
 uint32_t NameIndex::Make(std::string_view name, Place place) {
   Slot& slot = slots_[place.slot];
-  if (slot.name == kNone) slot = {Add(name), place.hash};
+  if (slot.name == kNone) slot = {Add(name, 0), place.hash};
   return slot.name;
 }
 
-uint32_t NameIndex::Add(std::string_view name) {
-  names_.push_back({Store(name), static_cast<uint32_t>(name.size()), 0});
+uint32_t NameIndex::Add(std::string_view name, uint32_t holders) {
+  // Written field by field: a record built aside and copied whole is read
+  // back as one wide word right after its narrower writes, which stalls.
+  Name& record = names_.emplace_back();
+  record.bytes = Store(name);
+  record.size = static_cast<uint32_t>(name.size());
+  record.holders = holders;
   return static_cast<uint32_t>(names_.size() - 1);
 }
 
@@ -89,7 +98,7 @@ uint32_t NameIndex::NumberOfWritten(const char* buffer) {
   if (!stems_.Covers(name)) return kOther;
   // While reading, every index gets a number of its own; FinishReading
   // merges those of equal names.
-  return finished_ ? Make(name, Look(name)) : Add(name);
+  return finished_ ? Make(name, Look(name)) : Add(name, HashOfName(name));
 }
 
 bool NameIndex::IsLast(const char* buffer) const {
@@ -98,7 +107,7 @@ bool NameIndex::IsLast(const char* buffer) const {
   return last.size < kNameBufferSize && buffer[last.size] == '\0' && std::memcmp(buffer, last.bytes, last.size) == 0;
 }
 
-void NameIndex::Enter(size_t index, const char* buffer) {
+void NameIndex::EnterName(size_t index, const char* buffer) {
   if (!finished_) {
     holding_[index] = NumberOfWritten(buffer);
     return;
@@ -115,11 +124,6 @@ void NameIndex::Hold(size_t index, uint32_t to) {
   if (InTable(index) && --names_[from].holders == 0) freed_.push_back(from);
   if (to != kOther) ++names_[to].holders;
   holding_[index] = to;
-}
-
-NameIndex::Place NameIndex::Look(std::string_view name) const {
-  const uint32_t hash = HashOfName(name);
-  return {Find(name, hash), hash};
 }
 
 bool NameIndex::HeldByAnother(size_t own, Place place) const {

@@ -52,7 +52,7 @@ void AssignNames(const Names& names, const TargetList& targets, const NameList& 
   // Each target that gets a name enters three more: the name kept after each
   // pass, and its search's result.
   NameIndex index(static_cast<size_t>(count), 3 * named, stems);
-  ClashSearch search(index, named, length, encoding);
+  ClashSearch search(index, entries, pairs, length, encoding);
   NameBuffer buffer = {};
   const auto read_name = [&](int at, const auto& handle) {
     names.ReadName(handle, buffer);
@@ -79,7 +79,7 @@ void AssignNames(const Names& names, const TargetList& targets, const NameList& 
   for (size_t k = 0; k < pairs; ++k) {
     if (entries[k].empty()) continue;
     const auto target = names.Fetch(targets[k]);
-    rename(targets[k], target, search.FreeName(static_cast<size_t>(targets[k]), entries[k]));
+    rename(targets[k], target, search.FreeName(static_cast<size_t>(targets[k]), k));
   }
 }
 
