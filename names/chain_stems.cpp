@@ -16,21 +16,20 @@ std::string_view StemOf(std::string_view name) { return name.substr(0, NumberSta
 
 }  // namespace
 
-ChainStems::ChainStems(const NameList& entries, size_t pairs, size_t length) {
+ChainStems::ChainStems(const DistinctEntries& entries, size_t length) {
   // Candidate k of a chain is the stem and the entry's number raised by k, at
   // most the entry's size plus the digits of k plus one (a carry): within the
   // longest name, no character of the stem is cut.
   const size_t most = kLongestName - DecimalDigits(length) - 1;
-  for (size_t k = 0; k < pairs; ++k) every_ = every_ || entries[k].size() > most;
+  for (size_t d = 0; d < entries.size(); ++d) every_ = every_ || entries[d].size() > most;
   if (every_) return;
   // Sized by the distinct stems, which are often few however many entries:
   // doubled while at most half full.
   stems_.resize(16);
   hashes_.resize(16);
   size_t held = 0;
-  for (size_t k = 0; k < pairs; ++k) {
-    if (entries[k].empty()) continue;
-    const std::string_view stem = StemOf(entries[k]);
+  for (size_t d = 0; d < entries.size(); ++d) {
+    const std::string_view stem = StemOf(entries[d]);
     const uint32_t hash = HashOfName(stem);
     if (Holds(stem, hash)) continue;
     if (2 * ++held > stems_.size()) Grow();

@@ -9,13 +9,13 @@
 #include <string_view>
 #include <vector>
 
-#include "name_list.h"
+#include "distinct_entries.h"
 
 class ChainStems {
  public:
-  // For the non-empty entries among the first `pairs`, on chains of at most
-  // `length` candidates. Allocates all it needs here.
-  ChainStems(const NameList& entries, size_t pairs, size_t length);
+  // For the entries, on chains of at most `length` candidates. Allocates all
+  // it needs here.
+  ChainStems(const DistinctEntries& entries, size_t length);
 
   // Whether name can stand on the chain of some entry. The entries' bytes
   // must stay in place while this lives.

@@ -2,8 +2,6 @@
 
 #include <cstring>
 
-#include "name_hash.h"
-
 namespace {
 
 // Whether name can stand on entry's chain: as the entry itself, or as a part
@@ -17,52 +15,28 @@ bool MayBeOnChain(std::string_view name, std::string_view entry) {
 
 }  // namespace
 
-ClashSearch::ClashSearch(NameIndex& names, const NameList& entries, size_t pairs, size_t length,
-                         const NameEncoding& encoding)
-    : names_(names), encoding_(encoding), length_(length), resume_of_(pairs) {
-  // Open addressing by entry, at most half full: 1 + the number of its
-  // resume, 0 for none. Only needed while the resumes are made.
-  size_t capacity = 16;
-  while (capacity < 2 * pairs) capacity *= 2;
-  std::vector<uint32_t> table(capacity);
-  resumes_.reserve(pairs);
-  const size_t mask = capacity - 1;
-  for (size_t k = 0; k < pairs; ++k) {
-    const std::string_view entry = entries[k];
-    if (entry.empty()) continue;
-    const uint32_t hash = HashOfName(entry);
-    size_t at = hash & mask;
-    while (table[at] != 0) {
-      const Resume& resume = resumes_[table[at] - 1];
-      if (resume.hash == hash && resume.entry == entry) break;
-      at = (at + 1) & mask;
-    }
-    if (table[at] == 0) {
-      resumes_.push_back({entry, hash, {}, {}, 0, 0});
-      table[at] = static_cast<uint32_t>(resumes_.size());
-    }
-    resume_of_[k] = table[at] - 1;
-  }
-}
+ClashSearch::ClashSearch(NameIndex& names, const DistinctEntries& entries, size_t length, const NameEncoding& encoding)
+    : names_(names), entries_(entries), encoding_(encoding), length_(length), resumes_(entries.size()) {}
 
-bool ClashSearch::CanResume(const Resume& resume, size_t own) const {
+bool ClashSearch::CanResume(std::string_view entry, const Resume& resume, size_t own) const {
   for (size_t k = resume.freed_seen; k < names_.FreedCount(); ++k) {
-    if (MayBeOnChain(names_.Freed(k), resume.entry)) return false;
+    if (MayBeOnChain(names_.Freed(k), entry)) return false;
   }
-  return !(names_.HoldersOfNameOf(own) == 1 && MayBeOnChain(names_.NameOf(own), resume.entry));
+  return !(names_.HoldersOfNameOf(own) == 1 && MayBeOnChain(names_.NameOf(own), entry));
 }
 
 const char* ClashSearch::FreeName(size_t own, size_t k) {
-  Resume& resume = resumes_[resume_of_[k]];
-  std::string_view start = resume.entry;
+  const uint32_t d = entries_.NumberOf(k);
+  Resume& resume = resumes_[d];
+  std::string_view start = entries_[d];
   size_t steps = 0;
   NameIndex::Place place;
-  if (resume.stop.data() != nullptr && CanResume(resume, own)) {
+  if (resume.stop.data() != nullptr && CanResume(start, resume, own)) {
     start = resume.stop;
     steps = resume.steps;
     place = resume.stop_place;
   } else {
-    place = names_.Look(start, resume.hash);
+    place = names_.Look(start, entries_.HashOf(d));
   }
   size_t size = start.size();
   std::memcpy(candidate_, start.data(), size);

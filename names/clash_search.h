@@ -14,16 +14,16 @@
 #include <vector>
 
 #include "candidate_name.h"
+#include "distinct_entries.h"
 #include "name_index.h"
-#include "name_list.h"
 
 class ClashSearch {
  public:
-  // Searches among names for the non-empty entries among the first `pairs`,
-  // on chains of at most `length` candidates (a document of length - 1 names
-  // leaves one of them free). Takes at most one of names' `more` names per
-  // search. Allocates all it needs here; entries must outlive the search.
-  ClashSearch(NameIndex& names, const NameList& entries, size_t pairs, size_t length, const NameEncoding& encoding);
+  // Searches among names for the entries, on chains of at most `length`
+  // candidates (a document of length - 1 names leaves one of them free).
+  // Takes at most one of names' `more` names per search. Allocates all it
+  // needs here; entries must outlive the search.
+  ClashSearch(NameIndex& names, const DistinctEntries& entries, size_t length, const NameEncoding& encoding);
 
   // The first candidate on the chain of entry k (not empty) that no index
   // other than own holds, or the chain's last when all are held, as a C
@@ -31,22 +31,19 @@ class ClashSearch {
   const char* FreeName(size_t own, size_t k);
 
  private:
+  // Where the last search for a distinct entry stopped.
   struct Resume {
-    std::string_view entry;
-    uint32_t hash;                // the entry's
-    std::string_view stop;        // where the last search for entry stopped; data() null before the first
+    std::string_view stop;        // data() null before the first search
     NameIndex::Place stop_place;  // where stop stands in names, for good: it was kept
     size_t steps;                 // candidates before stop on the chain
     size_t freed_seen;            // names' FreedCount() at that time
   };
-  bool CanResume(const Resume& resume, size_t own) const;
+  bool CanResume(std::string_view entry, const Resume& resume, size_t own) const;
 
   NameIndex& names_;
+  const DistinctEntries& entries_;
   NameEncoding encoding_;
   size_t length_;
-  // Equal entries share one resume, found here before any search: a search
-  // looks nothing up to find its own.
-  std::vector<Resume> resumes_;      // one per distinct non-empty entry
-  std::vector<uint32_t> resume_of_;  // per entry, the number of its resume
+  std::vector<Resume> resumes_;  // one per distinct entry
   char candidate_[kLongestName + 1];
 };

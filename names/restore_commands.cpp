@@ -7,6 +7,7 @@
 #include "clash_search.h"
 #include "clipboard_text.h"
 #include "cmq_object.h"
+#include "distinct_entries.h"
 #include "host_table.h"
 #include "name_index.h"
 #include "parse_name_list.h"
@@ -48,11 +49,12 @@ void AssignNames(const Names& names, const TargetList& targets, const NameList& 
   // so that no failure can strand a target with the temporary name.
   const int count = std::max(names.Count(), 0);
   const size_t length = static_cast<size_t>(count) + 1;
-  const ChainStems stems(entries, pairs, length);
+  const DistinctEntries distinct(entries, pairs);
+  const ChainStems stems(distinct, length);
   // Each target that gets a name enters three more: the name kept after each
   // pass, and its search's result.
   NameIndex index(static_cast<size_t>(count), 3 * named, stems);
-  ClashSearch search(index, entries, pairs, length, encoding);
+  ClashSearch search(index, distinct, length, encoding);
   NameBuffer buffer = {};
   const auto read_name = [&](int at, const auto& handle) {
     names.ReadName(handle, buffer);
