@@ -69,7 +69,7 @@ void ChainStems::Grow() {
 bool ChainStems::Holds(std::string_view stem, uint32_t hash) const {
   const size_t mask = stems_.size() - 1;
   for (size_t at = hash & mask; stems_[at].data() != nullptr; at = (at + 1) & mask) {
-    if (hashes_[at] == hash && stems_[at] == stem) return true;
+    if (hashes_[at] == hash && SameName(stems_[at], stem)) return true;
   }
   return false;
 }

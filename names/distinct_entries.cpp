@@ -17,7 +17,7 @@ DistinctEntries::DistinctEntries(const NameList& entries, size_t pairs) : number
     size_t at = hash & mask;
     for (; table[at] != 0; at = (at + 1) & mask) {
       const Entry& known = distinct_[table[at] - 1];
-      if (known.hash == hash && known.entry == entry) break;
+      if (known.hash == hash && SameName(known.entry, entry)) break;
     }
     if (table[at] == 0) {
       distinct_.push_back({entry, hash});

@@ -1,5 +1,6 @@
 #pragma once
-// The hash of a name for a restore's tables.
+// The hash of a name, and the test of two names for equal bytes, for a
+// restore's tables.
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -47,4 +48,27 @@ inline uint32_t HashOfName(std::string_view name) {
   hash = (hash ^ (hash >> 33)) * 0xFF51AFD7ED558CCDull;
   hash = (hash ^ (hash >> 33)) * 0xC4CEB9FE1A85EC53ull;
   return static_cast<uint32_t>(hash ^ (hash >> 33));
+}
+
+// Whether a and b, both of size bytes, hold the same bytes. Inline and by
+// words, as the hash reads them: a restore compares short names by the
+// thousand, and a library call per name cost more than the comparison.
+inline bool SameBytes(const char* a, const char* b, size_t size) {
+  using name_hash::Load4;
+  using name_hash::Load8;
+  if (size >= 8) {
+    for (size_t at = 0; at + 8 < size; at += 8) {
+      if (Load8(a + at) != Load8(b + at)) return false;
+    }
+    return Load8(a + size - 8) == Load8(b + size - 8);
+  }
+  if (size >= 4) return Load4(a) == Load4(b) && Load4(a + size - 4) == Load4(b + size - 4);
+  for (size_t at = 0; at < size; ++at) {
+    if (a[at] != b[at]) return false;
+  }
+  return true;
+}
+
+inline bool SameName(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && SameBytes(a.data(), b.data(), a.size());
 }

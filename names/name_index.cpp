@@ -60,7 +60,7 @@ uint32_t NameIndex::Find(std::string_view name, uint32_t hash) const {
   const uint32_t mask = static_cast<uint32_t>(slots_.size() - 1);
   for (uint32_t at = hash & mask;; at = (at + 1) & mask) {
     const Slot& slot = slots_[at];
-    if (slot.name == kNone || (slot.hash == hash && Bytes(names_[slot.name]) == name)) return at;
+    if (slot.name == kNone || (slot.hash == hash && SameName(Bytes(names_[slot.name]), name))) return at;
   }
 }
 
@@ -104,7 +104,7 @@ uint32_t NameIndex::NumberOfWritten(const char* buffer) {
 bool NameIndex::IsLast(const char* buffer) const {
   if (last_ == kNone) return false;
   const Name& last = names_[last_];
-  return last.size < kNameBufferSize && buffer[last.size] == '\0' && std::memcmp(buffer, last.bytes, last.size) == 0;
+  return last.size < kNameBufferSize && buffer[last.size] == '\0' && SameBytes(buffer, last.bytes, last.size);
 }
 
 void NameIndex::EnterName(size_t index, const char* buffer) {
