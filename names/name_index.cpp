@@ -26,8 +26,7 @@ void NameIndex::FinishReading() {
   slots_.resize(capacity);
   // Every index read holds a name of its own, whose record holds its hash;
   // equal names become one, whose record counts their holders.
-  for (size_t index = 0; index < holding_.size(); ++index) {
-    uint32_t& number = holding_[index];
+  for (uint32_t& number : holding_) {
     if (number == kNone || number == kOther) continue;
     Name& name = names_[number];
     const uint32_t hash = name.holders;
