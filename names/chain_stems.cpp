@@ -23,17 +23,9 @@ ChainStems::ChainStems(const DistinctEntries& entries, size_t length) {
   const size_t most = kLongestName - DecimalDigits(length) - 1;
   for (size_t d = 0; d < entries.size(); ++d) every_ = every_ || entries[d].size() > most;
   if (every_) return;
-  // Sized by the distinct stems, which are often few however many entries:
-  // doubled while at most half full.
-  stems_.resize(16);
-  hashes_.resize(16);
-  size_t held = 0;
   for (size_t d = 0; d < entries.size(); ++d) {
     const std::string_view stem = StemOf(entries[d]);
-    const uint32_t hash = HashOfName(stem);
-    if (Holds(stem, hash)) continue;
-    if (2 * ++held > stems_.size()) Grow();
-    Insert(stem, hash);
+    stems_.Add(stem, HashOfName(stem));
     if (stem.empty()) {
       // Names of digits alone, or none, have the empty stem.
       for (char c : std::string_view("0123456789", 11)) Mark(c);
@@ -48,34 +40,8 @@ void ChainStems::Mark(char first) {
   firsts_[byte / 64] |= uint64_t{1} << (byte % 64);
 }
 
-void ChainStems::Insert(std::string_view stem, uint32_t hash) {
-  const size_t mask = stems_.size() - 1;
-  size_t at = hash & mask;
-  while (stems_[at].data() != nullptr) at = (at + 1) & mask;
-  stems_[at] = stem;
-  hashes_[at] = hash;
-}
-
-void ChainStems::Grow() {
-  std::vector<std::string_view> stems(2 * stems_.size());
-  std::vector<uint32_t> hashes(stems.size());
-  stems.swap(stems_);
-  hashes.swap(hashes_);
-  for (size_t k = 0; k < stems.size(); ++k) {
-    if (stems[k].data() != nullptr) Insert(stems[k], hashes[k]);
-  }
-}
-
-bool ChainStems::Holds(std::string_view stem, uint32_t hash) const {
-  const size_t mask = stems_.size() - 1;
-  for (size_t at = hash & mask; stems_[at].data() != nullptr; at = (at + 1) & mask) {
-    if (hashes_[at] == hash && SameName(stems_[at], stem)) return true;
-  }
-  return false;
-}
-
 bool ChainStems::Covers(std::string_view name) const {
   if (every_) return true;
   const std::string_view stem = StemOf(name);
-  return Holds(stem, HashOfName(stem));
+  return stems_.Holds(stem, HashOfName(stem));
 }

@@ -7,9 +7,9 @@
 // makes every name count.
 #include <cstdint>
 #include <string_view>
-#include <vector>
 
 #include "distinct_entries.h"
+#include "name_table.h"
 
 class ChainStems {
  public:
@@ -28,13 +28,9 @@ class ChainStems {
   }
 
  private:
-  bool Holds(std::string_view stem, uint32_t hash) const;
-  void Insert(std::string_view stem, uint32_t hash);
-  void Grow();
   void Mark(char first);
 
   bool every_ = false;
-  std::vector<std::string_view> stems_;  // open addressing; an empty slot's data() is null
-  std::vector<uint32_t> hashes_;
+  NameTable stems_;          // of the entries' stems; none when every_
   uint64_t firsts_[4] = {};  // one bit per stem's first byte
 };

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "name_list.h"
+#include "name_table.h"
 
 class DistinctEntries {
  public:
@@ -15,17 +16,13 @@ class DistinctEntries {
   DistinctEntries(const NameList& entries, size_t pairs);
 
   size_t size() const { return distinct_.size(); }
-  std::string_view operator[](size_t d) const { return distinct_[d].entry; }
+  std::string_view operator[](size_t d) const { return distinct_[d]; }
   // HashOfName of distinct entry d.
-  uint32_t HashOf(size_t d) const { return distinct_[d].hash; }
+  uint32_t HashOf(size_t d) const { return distinct_.HashOf(d); }
   // The number of the distinct entry equal to entry k, which is not empty.
   uint32_t NumberOf(size_t k) const { return number_of_[k]; }
 
  private:
-  struct Entry {
-    std::string_view entry;
-    uint32_t hash;
-  };
-  std::vector<Entry> distinct_;
+  NameTable distinct_;
   std::vector<uint32_t> number_of_;  // per entry; unused for empty ones
 };
