@@ -4,6 +4,14 @@
 
 namespace {
 
+std::string_view StemOf(std::string_view name) { return name.substr(0, NumberStart(name.data(), name.size())); }
+
+size_t DecimalDigits(size_t value) {
+  size_t digits = 1;
+  for (; value >= 10; value /= 10) ++digits;
+  return digits;
+}
+
 // Whether name can stand on entry's chain: as the entry itself, or as a part
 // of the entry followed by digits (every later candidate is such a part, its
 // number raised).
@@ -15,41 +23,49 @@ bool MayBeOnChain(std::string_view name, std::string_view entry) {
 
 }  // namespace
 
-ClashSearch::ClashSearch(NameIndex& names, const DistinctEntries& entries, size_t length, const NameEncoding& encoding)
-    : names_(names), entries_(entries), encoding_(encoding), length_(length), resumes_(entries.size()) {}
-
-bool ClashSearch::CanResume(std::string_view entry, const Resume& resume, size_t own) const {
-  for (size_t k = resume.freed_seen; k < names_.FreedCount(); ++k) {
-    if (MayBeOnChain(names_.Freed(k), entry)) return false;
+ClashSearch::ClashSearch(const NameList& entries, size_t pairs, size_t length, const NameEncoding& encoding)
+    : entry_of_(pairs, NameTable::kAbsent), encoding_(encoding), length_(length) {
+  for (size_t k = 0; k < pairs; ++k) {
+    if (!entries[k].empty()) entry_of_[k] = entries_.Add(entries[k]);
   }
-  return !(names_.HoldersOfNameOf(own) == 1 && MayBeOnChain(names_.NameOf(own), entry));
+  resumes_.resize(entries_.size());
+  // Candidate k of a chain is at most the entry's size plus the digits of k
+  // plus one (a carry): within the longest name, no character of the stem is cut.
+  const size_t longest_uncut = kLongestName - DecimalDigits(length) - 1;
+  for (uint32_t d = 0; d < entries_.size(); ++d) {
+    every_name_asked_ = every_name_asked_ || entries_[d].size() > longest_uncut;
+    stems_.Add(StemOf(entries_[d]));
+  }
 }
 
-const char* ClashSearch::FreeName(size_t own, size_t k) {
-  const uint32_t d = entries_.NumberOf(k);
-  Resume& resume = resumes_[d];
-  std::string_view start = entries_[d];
+bool ClashSearch::MayBeAsked(std::string_view name) const {
+  return every_name_asked_ || stems_.Find(StemOf(name)) != NameTable::kAbsent;
+}
+
+bool ClashSearch::CanResume(const NameIndex& names, std::string_view entry, const Resume& resume,
+                            size_t own) const {
+  for (size_t k = resume.freed_seen; k < names.FreedCount(); ++k) {
+    if (MayBeOnChain(names.Freed(k), entry)) return false;
+  }
+  return !(names.HoldersOfNameOf(own) == 1 && MayBeOnChain(names.NameOf(own), entry));
+}
+
+const char* ClashSearch::FindFreeName(NameIndex& names, size_t own, size_t k) {
+  const std::string_view entry = entries_[entry_of_[k]];
+  Resume& resume = resumes_[entry_of_[k]];
+  std::string_view start = entry;
   size_t steps = 0;
-  NameIndex::Place place;
-  if (resume.stop.data() != nullptr && CanResume(start, resume, own)) {
+  if (resume.stop.data() != nullptr && CanResume(names, entry, resume, own)) {
     start = resume.stop;
     steps = resume.steps;
-    place = resume.stop_place;
-  } else {
-    place = names_.Look(start, entries_.HashOf(d));
   }
   size_t size = start.size();
   std::memcpy(candidate_, start.data(), size);
-  while (steps + 1 < length_ && names_.HeldByAnother(own, place)) {
+  while (steps + 1 < length_ && names.HeldByAnother(own, {candidate_, size})) {
     size = WriteNextCandidate(candidate_, size, encoding_, candidate_);
-    place = names_.Look({candidate_, size});
     ++steps;
   }
-  // Kept, so that the name entered after the rename is known at once.
-  const std::string_view kept = names_.Keep({candidate_, size}, place);
-  resume.stop = kept;
-  resume.stop_place = place;
-  resume.steps = steps;
-  resume.freed_seen = names_.FreedCount();
-  return kept.data();
+  const char* free_name = names.Intern({candidate_, size});
+  resume = {{free_name, size}, steps, names.FreedCount()};
+  return free_name;
 }

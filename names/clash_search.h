@@ -1,49 +1,56 @@
 #pragma once
-// The clash search of a restore: the first candidate on an entry's chain (the
-// entry, then NextCandidateName of each) that no other object (material)
-// holds, asked of the document's names as a NameIndex knows them.
-//
-// Equal entries resume where the search for the last of them stopped: every
-// candidate before that point was held by another then, and a candidate held
-// by another becomes free only when the last index holding it leaves it, or
-// when the one holding it is the target now searching. A search resumes only
-// when neither can have happened to a candidate of its chain since; otherwise
-// it walks from the entry. So the names are those of a walk from the entry
-// every time, and 10,000 equal lines walk about 10,000 candidates in all.
+// The clash search of a restore: for line k, the first candidate on its
+// entry's chain that no other object (material) holds, asked of a NameIndex.
+// Concepts:
+// - chain: the entry, then NextCandidateName of each candidate, at most
+//   `length` of them (a document of length - 1 names leaves one free);
+// - stem: the part of a name before its trailing number. Every candidate is
+//   the entry or its stem followed by a number, unless the entry is so long
+//   that raising its number cuts characters off the stem; so a name whose
+//   stem is no entry's is never asked about (MayBeAsked);
+// - resume: where the last search for an equal entry stopped. Every
+//   candidate before it was held by another then, and one becomes free only
+//   when it is freed, or when the target now searching is its only holder;
+//   a search resumes only when neither can have happened to a candidate of
+//   its chain since, so it finds what a walk from the entry would. 10,000
+//   equal lines walk about 10,000 candidates in all.
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
 #include "candidate_name.h"
-#include "distinct_entries.h"
 #include "name_index.h"
+#include "name_list.h"
+#include "name_table.h"
 
 class ClashSearch {
  public:
-  // Searches among names for the entries, on chains of at most `length`
-  // candidates (a document of length - 1 names leaves one of them free).
-  // Takes at most one of names' `more` names per search. Allocates all it
-  // needs here; entries must outlive the search.
-  ClashSearch(NameIndex& names, const DistinctEntries& entries, size_t length, const NameEncoding& encoding);
+  // For the non-empty lines among the first `pairs` entries. Allocates all it
+  // needs here.
+  ClashSearch(const NameList& entries, size_t pairs, size_t length, const NameEncoding& encoding);
 
-  // The first candidate on the chain of entry k (not empty) that no index
-  // other than own holds, or the chain's last when all are held, as a C
-  // string kept by names.
-  const char* FreeName(size_t own, size_t k);
+  // Whether a search may ask about name.
+  bool MayBeAsked(std::string_view name) const;
+
+  // The first candidate on the chain of line k (not empty) that no index of
+  // names other than own holds, or the chain's last when all are held, as a
+  // C string interned in names: one of its reserved names per search.
+  const char* FindFreeName(NameIndex& names, size_t own, size_t k);
 
  private:
-  // Where the last search for a distinct entry stopped.
   struct Resume {
-    std::string_view stop;        // data() null before the first search
-    NameIndex::Place stop_place;  // where stop stands in names, for good: it was kept
-    size_t steps;                 // candidates before stop on the chain
-    size_t freed_seen;            // names' FreedCount() at that time
+    std::string_view stop;  // data() null before the first search
+    size_t steps = 0;       // candidates before stop on the chain
+    size_t freed_seen = 0;  // names.FreedCount() at that time
   };
-  bool CanResume(std::string_view entry, const Resume& resume, size_t own) const;
+  bool CanResume(const NameIndex& names, std::string_view entry, const Resume& resume, size_t own) const;
 
-  NameIndex& names_;
-  const DistinctEntries& entries_;
+  NameTable entries_;               // the distinct entries
+  std::vector<uint32_t> entry_of_;  // per line, its entry's number
+  std::vector<Resume> resumes_;     // per distinct entry
+  NameTable stems_;                 // of the distinct entries
+  bool every_name_asked_ = false;   // an entry long enough to cut its stem
   NameEncoding encoding_;
   size_t length_;
-  std::vector<Resume> resumes_;  // one per distinct entry
   char candidate_[kLongestName + 1];
 };

@@ -1,37 +1,43 @@
 #pragma once
-// A set of names, each numbered in the order it came, found by its hash:
-// open addressing, doubled while at most half full. The names' bytes are not
-// copied: they must stay in place while the table lives.
+// A set of names, each numbered in the order it was added (0, 1, 2, ...) and
+// found by its hash: open addressing with linear probing, at most half full.
+// Each name's bytes are copied, followed by a NUL, into blocks that never
+// move, so they stay in place as long as the table lives.
 #include <cstdint>
+#include <memory>
 #include <string_view>
 #include <vector>
 
 class NameTable {
  public:
-  // Room for `expected` names before the table first doubles.
-  explicit NameTable(size_t expected = 0);
+  static constexpr uint32_t kAbsent = UINT32_MAX;
 
-  // The number of name, whose HashOfName is hash: a new one if it is new.
-  uint32_t Add(std::string_view name, uint32_t hash);
-  bool Holds(std::string_view name, uint32_t hash) const { return slots_[SlotOf(name, hash)].name != 0; }
+  // Room for `names` more names of `bytes` bytes in all, so that adding them
+  // allocates nothing.
+  void Reserve(size_t names, size_t bytes);
+
+  // The number of name, or kAbsent.
+  uint32_t Find(std::string_view name) const;
+  // The number of name, added if it is new.
+  uint32_t Add(std::string_view name);
 
   size_t size() const { return names_.size(); }
-  std::string_view operator[](size_t n) const { return names_[n].bytes; }
-  uint32_t HashOf(size_t n) const { return names_[n].hash; }
+  // Name n; a NUL follows its bytes.
+  std::string_view operator[](uint32_t n) const { return names_[n]; }
 
  private:
+  struct Slot {
+    uint32_t number = kAbsent;  // kAbsent: an empty slot
+    uint32_t hash = 0;          // kept beside the number, so a probe reads no other name
+  };
   // The slot of name, or the empty slot where it would go.
   size_t SlotOf(std::string_view name, uint32_t hash) const;
+  void Rehash(size_t capacity);
+  const char* Copy(std::string_view name);
 
-  struct Name {
-    std::string_view bytes;
-    uint32_t hash;
-  };
-  std::vector<Name> names_;
-  // The hash beside the number, so that a probe reads no name but its own.
-  struct Slot {
-    uint32_t name;  // 1 + the name's number; 0 for an empty slot
-    uint32_t hash;
-  };
+  std::vector<std::string_view> names_;
   std::vector<Slot> slots_;
+  std::vector<std::unique_ptr<char[]>> blocks_;
+  char* free_ = nullptr;  // the unused bytes of the last block
+  size_t room_ = 0;
 };

@@ -3,11 +3,9 @@
 #include <algorithm>
 
 #include "Tagkeeper.h"
-#include "chain_stems.h"
 #include "clash_search.h"
 #include "clipboard_text.h"
 #include "cmq_object.h"
-#include "distinct_entries.h"
 #include "host_table.h"
 #include "name_index.h"
 #include "parse_name_list.h"
@@ -48,28 +46,26 @@ void AssignNames(const Names& names, const TargetList& targets, const NameList& 
   // Everything both passes need is made before the first renames anything,
   // so that no failure can strand a target with the temporary name.
   const int count = std::max(names.Count(), 0);
-  const size_t length = static_cast<size_t>(count) + 1;
-  const DistinctEntries distinct(entries, pairs);
-  const ChainStems stems(distinct, length);
-  // Each target that gets a name enters three more: the name kept after each
-  // pass, and its search's result.
-  NameIndex index(static_cast<size_t>(count), 3 * named, stems);
-  ClashSearch search(index, distinct, length, encoding);
+  ClashSearch search(entries, pairs, static_cast<size_t>(count) + 1, encoding);
+  NameIndex index(static_cast<size_t>(count));
   NameBuffer buffer = {};
   const auto read_name = [&](int at, const auto& handle) {
     names.ReadName(handle, buffer);
-    index.Enter(static_cast<size_t>(at), buffer);
+    const std::string_view name(buffer, NameSize(buffer));
+    search.MayBeAsked(name) ? index.Enter(static_cast<size_t>(at), name) : index.EnterUnasked(static_cast<size_t>(at));
   };
   // The one reading of the document: every name the clash searches look at.
   for (int at = 0; at < count; ++at) {
     const auto handle = names.Fetch(at);
     if (names.Counts(handle)) read_name(at, handle);
   }
-  index.FinishReading();
+  // Each target that gets a name enters or interns three more: the name kept
+  // after each pass, and its search's result.
+  index.Reserve(3 * named);
   // Each rename enters the name the host kept, which may differ from the one given.
   const auto rename = [&](int at, const auto& target, const char* name) {
     names.SetName(target, name);
-    if (index.Counted(static_cast<size_t>(at))) read_name(at, target);
+    if (index.IsEntered(static_cast<size_t>(at))) read_name(at, target);
   };
 
   // Pass 1: clear the way, so no target's old name blocks another's new one.
@@ -81,7 +77,7 @@ void AssignNames(const Names& names, const TargetList& targets, const NameList& 
   for (size_t k = 0; k < pairs; ++k) {
     if (entries[k].empty()) continue;
     const auto target = names.Fetch(targets[k]);
-    rename(targets[k], target, search.FreeName(static_cast<size_t>(targets[k]), k));
+    rename(targets[k], target, search.FindFreeName(index, static_cast<size_t>(targets[k]), k));
   }
 }
 
