@@ -1,5 +1,6 @@
 #include "name_encoding.h"
 
+#include <algorithm>
 #include <clocale>
 #include <cstdlib>
 #include <cstring>
@@ -28,21 +29,29 @@ bool NameEncoding::RuntimeInDefaultLocale() {
 
 NameEncoding NameEncoding::InForce() {
   NameEncoding encoding;
-  if (!RuntimeInDefaultLocale()) {
-    std::mblen(nullptr, 0);  // forget any shift state
-    return encoding;
-  }
-  encoding.ansi_ = true;
-  encoding.code_page_ = GetACP();
+  if (RuntimeInDefaultLocale()) encoding.UseAnsiCodePage();
+  std::mblen(nullptr, 0);  // forget any shift state
+  // Converted by the system or the runtime, as keeps_ascii_ is still false.
+  char ascii[0x80];
+  wchar_t wide[0x80];
+  for (int c = 1; c < 0x80; ++c) ascii[c - 1] = static_cast<char>(c), wide[c - 1] = static_cast<wchar_t>(c);
+  ascii[0x7F] = '\0', wide[0x7F] = L'\0';
+  const std::wstring widened = encoding.ToWide(ascii);
+  encoding.keeps_ascii_ = widened == wide && encoding.ToMultiByte(widened) == ascii;
+  return encoding;
+}
+
+void NameEncoding::UseAnsiCodePage() {
+  ansi_ = true;
+  code_page_ = GetACP();
   CPINFO info;
-  if (GetCPInfo(encoding.code_page_, &info)) {
-    encoding.max_character_size_ = info.MaxCharSize;
+  if (GetCPInfo(code_page_, &info)) {
+    max_character_size_ = info.MaxCharSize;
     // Lead byte ranges: pairs of first and last byte, ending at a zero pair.
     for (int i = 0; i + 1 < MAX_LEADBYTES && info.LeadByte[i] != 0; i += 2) {
-      for (int byte = info.LeadByte[i]; byte <= info.LeadByte[i + 1]; ++byte) encoding.lead_byte_[byte] = true;
+      for (int byte = info.LeadByte[i]; byte <= info.LeadByte[i + 1]; ++byte) lead_byte_[byte] = true;
     }
   }
-  return encoding;
 }
 
 size_t NameEncoding::WideRoom(size_t size) const { return 2 * size + 1; }
@@ -53,6 +62,11 @@ size_t NameEncoding::ByteRoom(size_t length) const {
 
 long NameEncoding::ToWideIn(const char* line, size_t size, wchar_t* wide, size_t room) const {
   if (size == 0) return wide[0] = L'\0', 0;
+  if (keeps_ascii_ && IsAscii(line, size)) {
+    for (size_t at = 0; at < size; ++at) wide[at] = static_cast<wchar_t>(line[at]);
+    wide[size] = L'\0';
+    return static_cast<long>(size);
+  }
   if (ansi_) {
     // A byte never gives more than one wide character.
     const int length =
@@ -70,6 +84,11 @@ long NameEncoding::ToWideIn(const char* line, size_t size, wchar_t* wide, size_t
 
 long NameEncoding::ToMultiByteIn(const wchar_t* wide, size_t length, char* line, size_t room) const {
   if (length == 0) return line[0] = '\0', 0;
+  if (keeps_ascii_ && std::all_of(wide, wide + length, [](wchar_t c) { return c > 0 && c < 0x80; })) {
+    for (size_t at = 0; at < length; ++at) line[at] = static_cast<char>(wide[at]);
+    line[length] = '\0';
+    return static_cast<long>(length);
+  }
   if (ansi_) {
     // UTF-8 (and GB18030) take no flag but the one that makes invalid input
     // fail, and no default character: Windows refuses any other call.

@@ -39,6 +39,19 @@ class NameEncoding {
   bool TakesLengths() const { return ansi_; }
   long ToMultiByteIn(const wchar_t* wide, size_t length, char* line, size_t room) const;
 
+  // Whether bytes 0x01 to 0x7F are the characters U+0001 to U+007F, each
+  // alone, both ways: true of every ANSI code page and of the runtime's
+  // usual locales. Then a line of those bytes converts without the system or
+  // the runtime.
+  bool KeepsAscii() const { return keeps_ascii_; }
+  static bool IsAscii(const char* text, size_t size) {
+    for (size_t at = 0; at < size; ++at) {
+      const auto byte = static_cast<unsigned char>(text[at]);
+      if (byte == 0 || byte > 0x7F) return false;  // NUL is the runtime's end
+    }
+    return true;
+  }
+
   // The bytes of the character that starts at text, of which left remain;
   // 1 for a byte that starts no whole character.
   size_t CharacterSize(const char* text, size_t left) const;
@@ -47,7 +60,11 @@ class NameEncoding {
   size_t FittingPrefix(const char* text, size_t size, size_t limit) const;
 
  private:
+  // Converts in the system's ANSI code page.
+  void UseAnsiCodePage();
+
   bool ansi_ = false;  // the ANSI code page, not the runtime's locale
+  bool keeps_ascii_ = false;
   UINT code_page_ = 0;
   UINT max_character_size_ = 1;
   bool lead_byte_[256] = {};  // of a double-byte code page

@@ -65,6 +65,12 @@ class LineCleaner {
   void Clean(const char* line, size_t size, NameList& names) {
     if (size > 0 && line[size - 1] == '\r') --size;
     entry_.clear();
+    if (encoding_.KeepsAscii() && NameEncoding::IsAscii(line, size)) {
+      // Each byte a character: the controls become blanks, the rest stays.
+      entry_.assign(line, std::min(size, longest_));
+      for (char& c : entry_) c = c < 0x20 || c == 0x7F ? ' ' : c;
+      return names.Add(entry_);
+    }
     bool valid = true;
     for (size_t at = 0; valid && at < size;) {
       // Pieces end on whole characters: the conversions are stateless, so the

@@ -13,6 +13,7 @@
 #include "hosted_test.h"
 #include "menu_list.h"
 #include "name_encoding.h"
+#include "scoped_locale.h"
 
 namespace {
 
@@ -31,6 +32,31 @@ class CodePage : public HostedTest {
   std::string RestoredFromUnicode(const std::wstring& line) {
     EXPECT_TRUE(testhost::PutClipboardUnicode(line + L"\r\n"));
     return RestoredFromClipboard({});
+  }
+  // A line of every byte from 0x01 to 0x7F but the line feed converts
+  // without the runtime when it stands alone, and through the runtime when a
+  // character beyond ASCII (other) stands beside it: the two give the same
+  // bytes, restored and copied as Unicode text. (A NUL ends clipboard text.)
+  void ExpectAsciiAsTheRuntimeConvertsIt(const std::string& other, const char* locale) {
+    std::string ascii, cleaned;
+    for (char c = 1; c > 0; ++c) {
+      if (c == '\n') continue;
+      ascii += c;
+      cleaned += c < 0x20 || c == 0x7F ? ' ' : c;
+    }
+    EXPECT_EQ(Restored(ascii), cleaned) << locale;
+    EXPECT_EQ(Restored(ascii + other), cleaned + other) << locale;
+    EXPECT_EQ(Restored(other + ascii), other + cleaned) << locale;
+    const std::wstring wide_ascii = CopiedAsUnicode({ascii});
+    ASSERT_EQ(wide_ascii.size(), ascii.size() + 1) << locale;
+    for (size_t at = 0; at < ascii.size(); ++at) EXPECT_EQ(wide_ascii[at], static_cast<wchar_t>(ascii[at])) << locale;
+    EXPECT_EQ(CopiedAsUnicode({ascii, other}).substr(0, wide_ascii.size()), wide_ascii) << locale;
+  }
+  std::wstring CopiedAsUnicode(const std::vector<std::string>& names) {
+    testhost::Document scene;
+    for (const std::string& name : names) scene.AddObject(name, 0, false, 1);
+    EXPECT_TRUE(plugin().Execute(kMenuCopyObjectNames, scene.handle()));
+    return testhost::ClipboardUnicode();
   }
   std::string RestoredFromClipboard(const std::vector<std::string>& others) {
     testhost::Document scene;
@@ -100,6 +126,10 @@ TEST_F(Utf8CodePage, ALongLineIsCutOnAWholeCharacter) {
   EXPECT_EQ(Restored(std::string(246, 'a') + "\xF0\x9F\x90\xB1" + "x"), std::string(246, 'a'));
 }
 
+TEST_F(Utf8CodePage, AsciiConvertsAsTheRuntimeConvertsIt) {
+  ExpectAsciiAsTheRuntimeConvertsIt("\xC3\xA9", "C");
+}
+
 // What Windows refuses on a UTF-8 system, the strict layer refuses too.
 TEST_F(Utf8CodePage, TheStrictLayerRefusesWhatWindowsRefuses) {
   char bytes[8];
@@ -111,6 +141,18 @@ TEST_F(Utf8CodePage, TheStrictLayerRefusesWhatWindowsRefuses) {
   EXPECT_EQ(testsupport::RefusedCodePageCalls().size(), 2u);
   testsupport::ForgetRefusedCodePageCalls();
 }
+
+#if !defined(_WIN32)
+// Natively: the stand-in's code page 1252 in the runtime's "C" locale, and a
+// UTF-8 locale the host set.
+TEST_F(CodePage, AsciiConvertsAsTheRuntimeConvertsIt) {
+  for (const char* locale : {"C", "C.UTF-8"}) {
+    testsupport::ScopedLocale host_locale(locale);
+    ASSERT_TRUE(host_locale.ok()) << locale;
+    ExpectAsciiAsTheRuntimeConvertsIt("\xC3\xA9", locale);
+  }
+}
+#endif
 
 #if defined(_WIN32)
 // Wine takes the ANSI code page from the locale; each ctest entry names the
@@ -154,6 +196,7 @@ TEST_P(CodePages, NamesSurviveAndClashesAreNumbered) {
     std::string line;
     while (line.size() < 300) line += row.characters;
     EXPECT_EQ(Restored(line), line.substr(0, row.cut)) << locale;
+    ExpectAsciiAsTheRuntimeConvertsIt(row.clash, locale);
   }
 }
 

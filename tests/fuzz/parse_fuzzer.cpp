@@ -1,5 +1,6 @@
 // Name list parsing on arbitrary text: never a crash or an over-read, no
-// entry holds a control character, and there is one entry per line. The text
+// entry holds a control character, there is one entry per line, and a line of
+// ASCII bytes alone gets the entry the runtime's conversions give it. The text
 // is code page text, or (first byte odd) a Unicode clipboard block read as a
 // restore reads it: 16-bit units of the input, surrogates unpaired or not,
 // with or without a terminating zero, with or without an odd last byte.
@@ -76,6 +77,27 @@ void CheckEntries(const Text& text, size_t lines, size_t longest) {
   }
 }
 
+// A line of ASCII bytes alone is cleaned without the runtime's conversions:
+// its entry is what the runtime makes of it with a character beyond ASCII
+// after it (which takes the runtime's path), less that character.
+void CheckAsciiLines(const std::string& text) {
+  const NameEncoding encoding = NameEncoding::InForce();
+  if (!encoding.KeepsAscii()) std::abort();  // the fuzzer's locale is UTF-8
+  const NameList names = ParseNameList(text, encoding);
+  size_t k = 0;
+  for (size_t start = 0; start < text.size(); ++k) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (NameEncoding::IsAscii(line.data(), line.size())) {
+      const NameList through_runtime = ParseNameList(line + "\xC3\xA9", encoding);
+      if (std::string(through_runtime[0]) != std::string(names[k]) + "\xC3\xA9") std::abort();
+    }
+    start = end + 1;
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -102,5 +124,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
   text = text.substr(0, text.find('\0'));
   CheckEntries(text, LineCount(text), data[0] >> 1);
+  CheckAsciiLines(text);
   return 0;
 }
