@@ -129,6 +129,9 @@ struct Faulty : Forward {
     if (index == 0 || index == 2) CutClipboardText(65536);
     return result;
   }
+#elif defined(TK_FAULT_COMMAND_FAILS)
+  // Every command reports failure and does nothing, as one out of memory does.
+  static BOOL MQCreate(int, MQDocument) { return FALSE; }
 #elif defined(TK_FAULT_CRASH)
   // The plug-in dies when asked for its name.
   static const char* MQGetPlugInName() { std::abort(); }
