@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include <cctype>
 #include <cstdlib>
 
 #include "menu_list.h"
@@ -53,7 +54,11 @@ const Verb* VerbOf(const std::string& word) {
   return nullptr;
 }
 
+// A whole number alone: no blanks on either side.
 bool ParseIndex(const std::string& text, int& index) {
+  if (text.empty() || !(std::isdigit(static_cast<unsigned char>(text[0])) || text[0] == '-' || text[0] == '+')) {
+    return false;
+  }
   char* end = nullptr;
   const long long value = std::strtoll(text.c_str(), &end, 10);
   if (text.empty() || *end != '\0' || value < -2147483647LL - 1 || value > 2147483647LL) return false;
@@ -69,37 +74,47 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& line, s
     if (word == "--") break;
     if (word == "--help") return line.help = true;
   }
-  bool options = true;  // until "--"
+  bool options = true;  // until "--", wherever it stands
+  bool scene_given = false;
+  // The next word that is no "--" ending the options.
+  const auto next_word = [&](size_t& next) -> const std::string* {
+    if (options && next < args.size() && args[next] == "--") options = false, ++next;
+    return next < args.size() ? &args[next++] : nullptr;
+  };
   for (size_t next = 0; next < args.size();) {
     const std::string& word = args[next++];
     if (options && word == "--") {
       options = false;
     } else if (options && word == "--plugin") {
-      if (next == args.size()) return error = "option --plugin needs a path", false;
-      line.plugin_path = args[next++];
-    } else if (options && word.rfind("--", 0) == 0) {
+      const std::string* path = next_word(next);
+      if (path == nullptr) return error = "option --plugin needs a path", false;
+      line.plugin_path = *path;
+    } else if (options && word.size() > 1 && word[0] == '-') {
       return error = "unknown option " + word, false;
     } else if (const int index = MenuIndexOf(word); index >= 0) {
       line.commands.push_back({Command::Kind::Menu, index, "", false});
     } else if (const Verb* verb = VerbOf(word)) {
       Command command{verb->kind, 0, "", false};
-      if (verb->kind == Command::Kind::ClipFrom && next < args.size() && args[next] == "--unicode") {
+      if (verb->kind == Command::Kind::ClipFrom && options && next < args.size() && args[next] == "--unicode") {
         command.unicode = true;
         ++next;
       }
       if (verb->argument) {
-        if (next == args.size()) {
+        const std::string* argument = next_word(next);
+        if (argument == nullptr) {
           return error = word + (verb->kind == Command::Kind::Menu ? ": expected a menu index" : ": expected a file name"),
                  false;
         }
-        command.argument = args[next++];
+        command.argument = *argument;
         if (verb->kind == Command::Kind::Menu && !ParseIndex(command.argument, command.menu_index)) {
           return error = "menu: expected a menu index, not " + command.argument, false;
         }
       }
       line.commands.push_back(command);
-    } else if (line.scene_path.empty() && line.commands.empty()) {
+    } else if (!scene_given && line.commands.empty()) {
+      if (word.empty()) return error = "expected a scene file, not an empty word", false;
       line.scene_path = word;
+      scene_given = true;
     } else {
       return error = "unknown command " + word, false;
     }
@@ -144,10 +159,15 @@ std::string UsageText() {
       "examples:\n"
       "  tagkeeper-host examples/swap.scene show copy-objects clip-to names.txt\n"
       "  tagkeeper-host examples/swap.scene clip-from names.txt restore-objects show save\n"
+#if defined(_WIN32)
       "  tagkeeper-host --plugin ./Tagkeeper.dll examples/robot.scene copy-materials clip-show\n"
+#else
+      "  tagkeeper-host --plugin ./Tagkeeper.so examples/robot.scene copy-materials clip-show\n"
+#endif
       "\n"
       "Exit status: 0 done, 1 the plug-in could not be loaded or set up,\n"
-      "2 a bad command line, scene file or file.\n";
+      "2 a bad command line, scene file or file, 3 a command did not do its work\n"
+      "(the plug-in reported failure, no such menu entry, no text for clip-to).\n";
   return text;
 }
 

@@ -6,10 +6,11 @@
 
 namespace testhost {
 
-// Why the file at path cannot be read.
+// Why the file at path cannot be read; anything but a regular file is refused.
 std::string UnreadableReason(const std::string& path);
-// Why a file cannot be written at path: no name, a folder there, or a folder
-// that does not exist.
+// Why a file cannot be written at path: no name, a folder or another thing
+// that is no regular file there, a file or folder this user may not write,
+// or a folder that does not exist.
 std::string UnwritableReason(const std::string& path);
 
 // The message for a file that cannot be used: what was being done, the path

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <algorithm>
+#include <filesystem>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -39,8 +40,15 @@ struct MenuKind {
 #define TK_MENU_KIND(text, command, verb, copies, materials) {copies, materials},
 constexpr MenuKind kMenuKinds[] = {TK_MENU_ENTRIES(TK_MENU_KIND)};
 #undef TK_MENU_KIND
-constexpr int kExitPlugin = 1;  // the plug-in could not be loaded or set up
-constexpr int kExitUsage = 2;   // bad command line, scene or file
+constexpr int kExitPlugin = 1;   // the plug-in could not be loaded or set up
+constexpr int kExitUsage = 2;    // bad command line, scene or file
+constexpr int kExitNotRun = 3;   // a command asked for did not do its work
+
+// A clip-from file's text is held whole, twice at most: larger ones are
+// refused before anything is allocated for them.
+constexpr long long kLargestClipboardFile = 256LL << 20;
+
+std::string Megabytes(long long bytes) { return std::to_string((bytes + (1 << 19)) >> 20) + " MB"; }
 
 std::string DefaultPluginPath() {
   const std::string self = OwnExecutablePath();
@@ -53,15 +61,36 @@ std::string DefaultPluginPath() {
 #endif
 }
 
-// The whole file, or false with the system's reason (a folder reads as none).
-bool ReadFile(const std::string& path, std::string& text, std::string& reason) {
+// The file's text up to its first NUL (where a clipboard text ends), or
+// false with what went wrong. nul is set where the file holds one.
+bool ReadClipboardFile(const std::string& path, std::string& text, bool& nul, std::string& reason) {
   FILE* in = std::fopen(path.c_str(), "rb");
   if (in == nullptr) return reason = std::strerror(errno), false;
-  char buffer[65536];
-  size_t read;
-  while ((read = std::fread(buffer, 1, sizeof buffer, in)) > 0) text.append(buffer, read);
-  const bool failed = std::ferror(in) != 0;
-  if (failed) reason = std::strerror(errno);
+  std::error_code size_error;
+  const auto size = std::filesystem::file_size(path, size_error);
+  if (!size_error && static_cast<long long>(size) > kLargestClipboardFile) {
+    std::fclose(in);
+    return reason = "too large for the clipboard's text (" + Megabytes(static_cast<long long>(size)) +
+                    "; at most " + Megabytes(kLargestClipboardFile) + ")",
+           false;
+  }
+  nul = false;
+  bool failed = false;
+  try {
+    if (!size_error) text.reserve(size);
+    char buffer[65536];
+    size_t read;
+    while (!nul && (read = std::fread(buffer, 1, sizeof buffer, in)) > 0) {
+      const char* zero = static_cast<const char*>(std::memchr(buffer, '\0', read));
+      nul = zero != nullptr;
+      text.append(buffer, nul ? zero - buffer : read);
+    }
+    failed = std::ferror(in) != 0;
+    if (failed) reason = std::strerror(errno);
+  } catch (const std::bad_alloc&) {
+    failed = true;
+    reason = "not enough memory to read it (" + Megabytes(static_cast<long long>(size)) + ")";
+  }
   std::fclose(in);
   return !failed;
 }
@@ -71,6 +100,20 @@ bool WriteFile(const std::string& path, const std::string& text) {
   if (out == nullptr) return false;
   const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
   return std::fclose(out) == 0 && written;
+}
+
+// Why the clipboard did not take a text of size bytes: memory, or another
+// program holding it open.
+std::string ClipboardRefusal(size_t size) {
+  HGLOBAL trial = GlobalAlloc(GMEM_MOVEABLE, size + 1);
+  if (trial == nullptr) return "not enough memory for the clipboard's text (" + Megabytes(static_cast<long long>(size)) + ")";
+  GlobalFree(trial);
+  return "the clipboard is busy";
+}
+
+// A note about a file the commands read, on the error stream as every note is.
+void Note(const std::string& file, const std::string& note) {
+  std::cerr << "tagkeeper-host: " << file << ": note: " << note << "\n";
 }
 
 // Drops a leading UTF-8 byte order mark, which editors write and which is no
@@ -110,7 +153,8 @@ class HostProgram {
   int RunCommand(const Command& command);
   void ShowInfo();
   void ShowDocument();
-  void RunMenuEntry(int index);
+  // False when the entry did not run.
+  bool RunMenuEntry(int index);
   std::string ClipboardText(bool* present = nullptr);
   // Puts the UTF-8 text of file on the clipboard as a Unicode editor would;
   // cut: the file's text ended at a NUL.
@@ -149,7 +193,9 @@ int HostProgram::Run(int argc, char** argv) {
     return 0;
   }
   for (const Command& command : line_.commands) {
-    if (const int status = RunCommand(command)) return status;
+    const int status = RunCommand(command);
+    std::cout << std::flush;  // each command's output as it ends
+    if (status) return status;
   }
   return 0;
 }
@@ -159,6 +205,12 @@ int HostProgram::CheckFiles() {
   if (!line_.scene_path.empty()) {
     const std::string reason = UnreadableReason(line_.scene_path);
     if (!reason.empty()) return Fail(kExitUsage, FileProblem("cannot read the scene file", line_.scene_path, reason));
+  }
+  for (const Command& command : line_.commands) {
+    if (command.kind != Command::Kind::Save) continue;
+    const std::string reason = UnwritableReason(line_.scene_path);
+    if (!reason.empty()) return Fail(kExitUsage, FileProblem("save: cannot write", line_.scene_path, reason));
+    break;
   }
   for (const Command& command : line_.commands) {
     const std::string& file = command.argument;
@@ -200,31 +252,45 @@ int HostProgram::LoadPlugin() {
 int HostProgram::RunCommand(const Command& command) {
   const std::string& file = command.argument;
   switch (command.kind) {
-    case Command::Kind::Menu: RunMenuEntry(command.menu_index); return 0;
+    case Command::Kind::Menu: return RunMenuEntry(command.menu_index) ? 0 : kExitNotRun;
     case Command::Kind::Info: ShowInfo(); return 0;
     case Command::Kind::Show: ShowDocument(); return 0;
     case Command::Kind::ClipFrom: {
       std::string text, reason;
-      if (!ReadFile(file, text, reason)) return Fail(kExitUsage, FileProblem("clip-from: cannot read", file, reason));
-      const size_t nul = text.find('\0');
-      if (nul != std::string::npos) text.resize(nul);  // in place: a clipboard text may be large
-      if (command.unicode) return PutUnicodeFile(file, std::move(text), nul != std::string::npos);
-      const bool marked = DropByteOrderMark(text);
-      if (!PutClipboardText(text)) return Fail(kExitUsage, "clip-from: the clipboard is busy");
-      std::cout << "== clipboard: the text of " << file << "\n";
-      if (marked) std::cout << "  " << file << " starts with a byte order mark, which is no part of the text\n";
-      if (nul != std::string::npos) {
-        std::cout << "  " << file << " holds a NUL at byte " << nul << ": the clipboard's text ends there\n";
+      bool nul = false;
+      if (!ReadClipboardFile(file, text, nul, reason)) {
+        return Fail(kExitUsage, FileProblem("clip-from: cannot read", file, reason));
       }
+      if (command.unicode) return PutUnicodeFile(file, std::move(text), nul);
+      const bool marked = DropByteOrderMark(text);
+      if (!PutClipboardText(text)) return Fail(kExitUsage, "clip-from: " + ClipboardRefusal(text.size()));
+      std::cout << "== clipboard: the text of " << file << "\n" << std::flush;
+      if (marked) Note(file, "starts with a byte order mark, which is no part of the text");
+      if (nul) Note(file, "holds a NUL at byte " + std::to_string(text.size() + (marked ? 3 : 0)) + ": the clipboard's text ends there");
       return 0;
     }
-    case Command::Kind::ClipTo:
-      if (!WriteFile(file, ClipboardText())) {
+    case Command::Kind::ClipTo: {
+      bool present = false;
+      const std::string text = ClipboardText(&present);
+      if (!present) return Fail(kExitNotRun, "clip-to: no text on the clipboard; " + file + " is left as it was");
+      if (!WriteFile(file, text)) {
         return Fail(kExitUsage, FileProblem("clip-to: cannot write", file, std::strerror(errno)));
       }
       std::cout << "== clipboard text written to " << file << "\n";
       return 0;
+    }
     case Command::Kind::ClipShow: {
+      // The text a restore reads: the Unicode text where it was placed first.
+      if (ClipboardPrefersUnicode()) {
+        const std::wstring wide = ClipboardUnicode();
+        std::string utf8(wide.size() * 4, '\0');
+        const int size = wide.empty() ? 0 : WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                                                &utf8[0], static_cast<int>(utf8.size()), nullptr, nullptr);
+        utf8.resize(size > 0 ? static_cast<size_t>(size) : 0);
+        std::cout << "== clipboard: Unicode text, shown as UTF-8 (what a restore reads)\n";
+        ShowClipboardText(std::cout, utf8, true);
+        return 0;
+      }
       bool present = false;
       const std::string text = ClipboardText(&present);
       std::cout << "== clipboard\n";
@@ -267,7 +333,7 @@ void HostProgram::ShowDocument() {
   ShowScene(std::cout, doc_, BuildObjectTargets(doc_.handle()), BuildMaterialTargets(doc_.handle()));
 }
 
-void HostProgram::RunMenuEntry(int index) {
+bool HostProgram::RunMenuEntry(int index) {
   const PluginExports& mq = plugin_.exports();
   const char* entry = mq.MQEnumString(index);
   const std::vector<std::string> objects = doc_.ObjectNames();
@@ -286,10 +352,11 @@ void HostProgram::RunMenuEntry(int index) {
   const BOOL result = mq.MQModifySelect(index, doc_.handle());
 
   std::cout << "== menu " << index << " " << (entry ? "\"" + std::string(entry) + "\"" : "(no such entry)")
-            << ": " << (result ? "done" : "not run") << "\n";
+            << ": " << (result ? "done" : entry ? "the plug-in reported failure" : "not run") << "\n";
   if (unicode && result) std::cout << "  read the clipboard's Unicode text\n";
+  const bool copies = known && kMenuKinds[index].copies;
   if (doc_.ObjectNames() == objects && doc_.MaterialNames() == materials) {
-    std::cout << "  no names changed\n";
+    if (!copies || !result) std::cout << "  no names changed\n";
   } else {
     if (doc_.ObjectNames() != objects) ShowRenames(std::cout, "object", objects, doc_.ObjectNames());
     if (doc_.MaterialNames() != materials) ShowRenames(std::cout, "material", materials, doc_.MaterialNames());
@@ -308,6 +375,7 @@ void HostProgram::RunMenuEntry(int index) {
   for (size_t i = unexpected; i < Log().unexpected().size(); ++i) {
     std::cout << "  warning: the plug-in called " << Log().unexpected()[i] << ", which this host does not serve\n";
   }
+  return result != 0;
 }
 
 int HostProgram::PutUnicodeFile(const std::string& file, std::string text, bool cut) {
@@ -319,10 +387,11 @@ int HostProgram::PutUnicodeFile(const std::string& file, std::string text, bool 
                                                         static_cast<int>(wide.size()));
   if (!text.empty() && length <= 0) return Fail(kExitUsage, "clip-from: " + file + " is not UTF-8 text");
   wide.resize(static_cast<size_t>(length));
-  if (!PutClipboardUnicode(wide)) return Fail(kExitUsage, "clip-from: the clipboard is busy");
-  std::cout << "== clipboard: the text of " << file << " as Unicode text, with an English keyboard layout's locale\n";
-  if (marked) std::cout << "  " << file << " starts with a byte order mark, which is no part of the text\n";
-  if (cut) std::cout << "  " << file << " holds a NUL: the clipboard's text ends there\n";
+  if (!PutClipboardUnicode(wide)) return Fail(kExitUsage, "clip-from: " + ClipboardRefusal(wide.size() * sizeof(wchar_t)));
+  std::cout << "== clipboard: the text of " << file << " as Unicode text, with an English keyboard layout's locale\n"
+            << std::flush;
+  if (marked) Note(file, "starts with a byte order mark, which is no part of the text");
+  if (cut) Note(file, "holds a NUL: the clipboard's text ends there");
   return 0;
 }
 
@@ -337,10 +406,18 @@ std::string HostProgram::ClipboardText(bool* present) {
 }  // namespace
 
 int RunHostProgram(int argc, char** argv) {
+  // Buffered whatever the output is (the Windows runtime writes a character at
+  // a time to what it takes for a console, /dev/null among them); flushed as
+  // each command ends, and before anything goes to the error stream, to
+  // which std::cerr is tied.
+  std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
   // A host sets its own locale; the plug-in converts names in it.
   if (std::setlocale(LC_ALL, "") == nullptr) std::setlocale(LC_ALL, "C.UTF-8");
   try {
     return HostProgram().Run(argc, argv);
+  } catch (const std::bad_alloc&) {
+    std::cerr << "tagkeeper-host: not enough memory\n";
+    return kExitUsage;
   } catch (const std::exception& error) {
     std::cerr << "tagkeeper-host: " << error.what() << "\n";
     return kExitUsage;

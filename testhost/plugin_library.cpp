@@ -32,8 +32,8 @@ const char* FileProblem(const std::string& path) {
   return nullptr;
 }
 
-// The system loader's reason for the last failed load.
-std::string LoaderReason() {
+// The system loader's reason for the last failed load of path.
+std::string LoaderReason(const std::string& path) {
 #if defined(_WIN32)
   char text[512] = "";
   const DWORD error = GetLastError();
@@ -43,8 +43,13 @@ std::string LoaderReason() {
   }
   std::string reason = text;
   while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == '.')) reason.pop_back();
+  // Some messages name the file by an insert ("Bad EXE format for %1").
+  for (size_t at = reason.find("%1"); at != std::string::npos; at = reason.find("%1", at + path.size())) {
+    reason.replace(at, 2, path);
+  }
   return reason;
 #else
+  (void)path;
   const char* reason = dlerror();
   return reason ? reason : "no reason given";
 #endif
@@ -57,7 +62,7 @@ bool PluginLibrary::Load(const std::string& path) {
   error_.clear();
   module_ = LoadLibraryA(path.c_str());
   if (module_ == nullptr) {
-    const std::string reason = LoaderReason();
+    const std::string reason = LoaderReason(path);
     const char* problem = FileProblem(path);
     error_ = "cannot load " + path + ": " + (problem ? problem : "not a loadable library (" + reason + ")");
     return false;

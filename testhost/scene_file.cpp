@@ -161,6 +161,26 @@ SceneLayout::Plain PlainLine(const Document& doc, bool object, int index) {
 
 std::string SystemReason() { return std::strerror(errno); }
 
+// A scene line holds a few words and a name: a longer one is no scene's, and
+// reading stops there, so that a huge or binary file costs little memory.
+constexpr size_t kLongestLine = 64 * 1024;
+
+enum class LineRead { Line, End, Nul, TooLong };
+
+// The next line, without its line feed (feed tells whether it had one). A
+// NUL or a line longer than kLongestLine stops the reading at once.
+LineRead NextLine(std::streambuf& in, std::string& line, bool& feed) {
+  line.clear();
+  feed = false;
+  for (int c; (c = in.sbumpc()) != std::char_traits<char>::eof();) {
+    if (c == '\n') return feed = true, LineRead::Line;
+    if (c == '\0') return LineRead::Nul;
+    if (line.size() == kLongestLine) return LineRead::TooLong;
+    line += static_cast<char>(c);
+  }
+  return line.empty() ? LineRead::End : LineRead::Line;
+}
+
 #if defined(_WIN32)
 // A new file of a name no other file has, beside path.
 bool CreateTemporaryBeside(const std::string& path, std::string& temporary, std::string& reason) {
@@ -183,8 +203,23 @@ bool WriteTemporary(const std::string& temporary, const std::string&, const std:
   return static_cast<bool>(out);
 }
 
+// Wine shows a symbolic link as the file it leads to, and a new file gets
+// the default permissions: so the text goes into the existing file, which
+// keeps the link and the file's mode, once the temporary file holds all of it
+// (a failed write leaves the scene there). A new file is the temporary one.
 bool Replace(const std::string& temporary, const std::string& path) {
-  return MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+  if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    return MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+  }
+  std::ifstream in(temporary, std::ios::binary);
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << in.rdbuf();
+  out.flush();
+  if (!in || !out) return false;
+  out.close();
+  in.close();
+  std::remove(temporary.c_str());
+  return true;
 }
 
 std::string Target(const std::string& path) { return path; }
@@ -255,27 +290,33 @@ bool LoadScene(const std::string& path, Document& doc, SceneLayout& layout, std:
                SceneError& error) {
   error = SceneError{path, 0, ""};
   std::ifstream in(path, std::ios::binary);
-  std::string text;
-  if (in) text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (!in && !in.eof()) {
+  if (!in) {
     error.message = "cannot read the scene file: " + SystemReason();
     return false;
   }
-  const std::string bom = "\xEF\xBB\xBF";
-  layout.bom = text.rfind(bom, 0) == 0;
-  if (layout.bom) {
-    text.erase(0, bom.size());
-    warnings.push_back({path, 0, "note: the file starts with a byte order mark, which is no part of the scene"});
-  }
-  size_t start = 0;
-  for (int number = 1; start < text.size(); ++number) {
-    const size_t feed = text.find('\n', start);
-    std::string line = text.substr(start, feed == std::string::npos ? std::string::npos : feed - start);
-    start = feed == std::string::npos ? text.size() : feed + 1;
-    if (number == 1) layout.crlf = feed != std::string::npos && !line.empty() && line.back() == '\r';
+  std::string line;
+  bool feed = false;
+  for (int number = 1;; ++number) {
+    const LineRead read = NextLine(*in.rdbuf(), line, feed);
+    if (read == LineRead::End) break;
+    if (read != LineRead::Line) {
+      error.line = number;
+      error.message = read == LineRead::Nul ? "expected a line without NUL bytes"
+                                            : "expected a line of at most " + std::to_string(kLongestLine) + " bytes";
+      return false;
+    }
+    if (number == 1) {
+      const std::string bom = "\xEF\xBB\xBF";
+      layout.bom = line.rfind(bom, 0) == 0;
+      if (layout.bom) {
+        line.erase(0, bom.size());
+        warnings.push_back({path, 0, "note: the file starts with a byte order mark, which is no part of the scene"});
+      }
+      layout.crlf = feed && !line.empty() && line.back() == '\r';
+    }
     SceneLayout::Line scene_line;
-    scene_line.end = feed == std::string::npos ? "" : "\n";
-    if (layout.crlf && !scene_line.end.empty() && !line.empty() && line.back() == '\r') {
+    scene_line.end = feed ? "\n" : "";
+    if (layout.crlf && feed && !line.empty() && line.back() == '\r') {
       line.pop_back();
       scene_line.end = "\r\n";
     }
@@ -344,8 +385,7 @@ bool SaveScene(const std::string& path, const Document& doc, const SceneLayout& 
     return false;
   }
   if (!Replace(temporary, target)) {
-    error.message = "cannot replace the scene file";
-    std::remove(temporary.c_str());
+    error.message = "cannot replace the scene file; the saved scene is in " + temporary;
     return false;
   }
   return true;

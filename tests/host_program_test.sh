@@ -1,9 +1,9 @@
 #!/bin/bash
 # End-to-end checks of the stand-in host program: runs it (under Wine for the
 # Windows build) on scene files and compares what it prints and writes.
-#   host_program_test.sh HOST_PROGRAM EXAMPLES_DIR REFUSING_PLUGIN OTHER_LIBRARY [EMULATOR]
+#   host_program_test.sh HOST_PROGRAM EXAMPLES_DIR REFUSING_PLUGIN OTHER_LIBRARY FAILING_PLUGIN [EMULATOR]
 set -u
-host=$1 examples=$2 refusing=$3 other_library=$4 emulator=${5:-}
+host=$1 examples=$2 refusing=$3 other_library=$4 failing=$5 emulator=${6:-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$examples"/*.scene "$work"/
@@ -74,28 +74,75 @@ printf 'Box\nWheel9\nBox\n' >clashing.txt
 check clash 0 "$(printf '  object 0: "first" -> "Box2"\n  object 1: "second" -> "Wheel10"\n  object 2: "third" -> "Box3"')" \
   -- clash.scene clip-from clashing.txt restore-objects
 check own-names 0 "$(printf '== menu 1 "restore ObjectNames": done\n  no names changed')" -- swap.scene copy-objects restore-objects
-check no-entry 0 "$(printf '== menu 4 (no such entry): not run\n  no names changed')" -- swap.scene menu 4
+check no-entry 3 "$(printf '== menu 4 (no such entry): not run\n  no names changed')" -- swap.scene menu 4
+# A command the plug-in reports as failed (as one out of memory does) is said
+# in words, and the run stops there with a status of its own.
+check plugin-failure 3 "$(printf '== menu 1 "restore ObjectNames": the plug-in reported failure\n  no names changed')" \
+  -- --plugin "$failing" swap.scene clip-from rotated.txt restore-objects show
+# A copy changes no names, and says nothing of them.
+output=$(run swap.scene copy-objects)
+grep -q 'no names changed' <<<"$output" && fail "copy-says-no-renames: $output" || pass
 printf 'a\tb\n' >tab.txt
 check tab-becomes-blank 0 "$(printf '  object 0: "Red" -> "a b"\n  1 line for 3 targets: 1 line used, 2 targets kept their names')" \
   -- swap.scene clip-from tab.txt restore-objects
 # A UTF-8 file placed as a Unicode editor places its text: the restore says it
 # read the Unicode text; a byte order mark is no part of the text.
 printf '\xef\xbb\xbfBlue\nRed\nGreen\n' >unicode.txt
-check clip-from-unicode 0 "$(printf '== clipboard: the text of unicode.txt as Unicode text, with an English keyboard layout'"'"'s locale\n  unicode.txt starts with a byte order mark, which is no part of the text\n== menu 1 "restore ObjectNames": done\n  read the clipboard'"'"'s Unicode text\n  object 0: "Red" -> "Blue"\n  object 1: "Green" -> "Red"\n  object 2: "Blue" -> "Green"')" \
+check clip-from-unicode 0 "$(printf '== clipboard: the text of unicode.txt as Unicode text, with an English keyboard layout'"'"'s locale\n== menu 1 "restore ObjectNames": done\n  read the clipboard'"'"'s Unicode text\n  object 0: "Red" -> "Blue"\n  object 1: "Green" -> "Red"\n  object 2: "Blue" -> "Green"')" \
   -- swap.scene clip-from --unicode unicode.txt restore-objects
+# Notes about the files read go to the error stream, in one form.
+check clip-from-unicode-note 0 'tagkeeper-host: unicode.txt: note: starts with a byte order mark, which is no part of the text' \
+  -- swap.scene clip-from --unicode unicode.txt
+# clip-show shows the text a restore reads: here the Unicode text, not what
+# Windows makes of it in the code page.
+printf 'na\xc3\xafve\n' >naive.txt
+check clip-show-unicode 0 "$(printf '== clipboard: Unicode text, shown as UTF-8 (what a restore reads)\n  "na\xc3\xafve"  LF')" \
+  -- clip-from --unicode naive.txt clip-show
 check own-text-is-code-page-text 0 "$(printf '== menu 1 "restore ObjectNames": done\n  no names changed')" \
   -- swap.scene copy-objects restore-objects
 printf 'A\xff\n' >not-utf8.txt
 check clip-from-not-utf8 2 'tagkeeper-host: clip-from: not-utf8.txt is not UTF-8 text' -- swap.scene clip-from --unicode not-utf8.txt
 printf '\xef\xbb\xbfCyan\n' >marked.txt
-check clip-from-bom 0 "$(printf '== clipboard: the text of marked.txt\n  marked.txt starts with a byte order mark, which is no part of the text\n== menu 1 "restore ObjectNames": done\n  object 0: "Red" -> "Cyan"')" \
+check clip-from-bom 0 "$(printf '== clipboard: the text of marked.txt\n== menu 1 "restore ObjectNames": done\n  object 0: "Red" -> "Cyan"')" \
   -- swap.scene clip-from marked.txt restore-objects
+check clip-from-bom-note 0 'tagkeeper-host: marked.txt: note: starts with a byte order mark, which is no part of the text' \
+  -- clip-from marked.txt
 printf '1\n2\n3\n4\n5\n' >five.txt
 check more-lines-than-targets 0 "$(printf '  object 2: "Blue" -> "3"\n  5 lines for 3 targets: 3 lines used, 2 lines left over')" \
   -- swap.scene clip-from five.txt restore-objects
 printf 'ab\0cd\n' >zero-byte.txt
-check clip-from-nul 0 "$(printf '== clipboard: the text of zero-byte.txt\n  zero-byte.txt holds a NUL at byte 2: the clipboard'"'"'s text ends there\n== clipboard\n  "ab"  (no line end)')" \
+check clip-from-nul 0 "$(printf '== clipboard: the text of zero-byte.txt\n== clipboard\n  "ab"  (no line end)\ntagkeeper-host: zero-byte.txt: note: holds a NUL at byte 2: the clipboard'"'"'s text ends there')" \
   -- clip-from zero-byte.txt clip-show
+# With nothing on the clipboard, clip-to says so and leaves its file alone.
+printf 'kept\n' >kept.txt
+check clip-to-nothing 3 'tagkeeper-host: clip-to: no text on the clipboard; kept.txt is left as it was' -- clip-clear clip-to kept.txt
+same_bytes clip-to-nothing-kept kept.txt 'kept\n'
+
+# Huge or binary input: reading stops at the first NUL, and a file too large
+# for the clipboard's text is refused before anything is read. strace counts
+# the bytes read (a sparse file costs no disk).
+bytes_read() {  # ARGS...: what the host read, in bytes, from every file
+  strace -f -qq -e trace=read -e signal=none -o "$work/trace" $emulator "$host" "$@" >/dev/null 2>&1
+  awk '/read\(/ { n = $NF; if (n ~ /^[0-9]+$/) total += n } END { print total + 0 }' "$work/trace"
+}
+truncate -s 1G zeros.scene
+check nul-scene 2 'tagkeeper-host: zeros.scene:1: expected a line without NUL bytes' -- zeros.scene show
+[ "$(bytes_read zeros.scene show)" -lt 100000000 ] && pass || fail "nul-scene-read: the whole scene was read"
+truncate -s 200M zeros.txt
+[ "$(bytes_read clip-from zeros.txt)" -lt 100000000 ] && pass || fail "nul-clip-from-read: the whole file was read"
+truncate -s 300M large.txt
+check clip-from-too-large 2 "tagkeeper-host: clip-from: cannot read large.txt: too large for the clipboard's text (300 MB; at most 256 MB)" \
+  -- clip-from large.txt
+printf 'object 0 s A\nobject 0 s %070000d\n' 0 >long-line.scene
+check long-scene-line 2 'tagkeeper-host: long-line.scene:2: expected a line of at most 65536 bytes' -- long-line.scene show
+rm -f zeros.scene zeros.txt large.txt
+
+# The Windows runtime writes a character at a time to what it takes for a
+# console (/dev/null among them); the host buffers its output whatever it goes to.
+printf 'object 0 s name%d\n' $(seq 20000) >big.scene
+strace -f -qq -e trace=write -e signal=none -o "$work/trace" $emulator "$host" big.scene show >/dev/null 2>&1
+writes=$(grep -c 'write(1,' "$work/trace")
+[ "$writes" -lt 1000 ] && pass || fail "buffered-output: $writes writes for 20,000 lines"
 
 # Under Wine the clipboard is the desktop's: a later run finds what an
 # earlier one copied, also some seconds later.
@@ -153,15 +200,15 @@ check long-name-and-depths 0 "$(printf 'tagkeeper-host: odd-sizes.scene:1: warni
 check huge-depths 0 "$(printf '  > S..   0  "%0249d"\n    ...   1  %64s(depth 2147483647) "Big"\n    ...   2  %64s(depth 1073741823) "Deep"\n    ...   3  "Shallow"' 0 '' '')" \
   -- odd-sizes.scene show
 
-# Saving keeps the file what it was beyond its text (the native build: file
-# modes and links are the host system's).
+# Saving keeps the file what it was beyond its text: its mode, and a link to
+# it, on both builds.
+cp swap.scene private.scene && chmod 600 private.scene
+run private.scene clip-from z.txt restore-objects save >/dev/null
+[ "$(stat -c %a private.scene)" = 600 ] && pass || fail "save-keeps-mode: $(stat -c %a private.scene)"
+cp swap.scene real.scene && ln -s real.scene link.scene
+run link.scene clip-from z.txt restore-objects save >/dev/null
+[ -L link.scene ] && grep -q '^object 0 s Z$' real.scene && pass || fail "save-through-link"
 if [ -z "$emulator" ]; then
-  cp swap.scene private.scene && chmod 600 private.scene
-  run private.scene clip-from z.txt restore-objects save >/dev/null
-  [ "$(stat -c %a private.scene)" = 600 ] && pass || fail "save-keeps-mode: $(stat -c %a private.scene)"
-  cp swap.scene real.scene && ln -s real.scene link.scene
-  run link.scene clip-from z.txt restore-objects save >/dev/null
-  [ -L link.scene ] && grep -q '^object 0 s Z$' real.scene && pass || fail "save-through-link"
   # Saving over another user's file keeps it theirs, where this user may (root).
   cp swap.scene theirs.scene
   if chown 4321:4321 theirs.scene 2>/dev/null; then
@@ -204,12 +251,38 @@ cp swap.scene unsaved.scene
 check files-first 2 'tagkeeper-host: clip-from: cannot read nosuch.txt: *' -- unsaved.scene restore-objects save clip-from nosuch.txt
 cmp -s swap.scene unsaved.scene && pass || fail "files-first: the scene was saved"
 check written-then-read 0 '== clipboard: the text of fresh.txt' -- swap.scene copy-objects clip-to fresh.txt clip-from fresh.txt
+# An output this user may not write stops the run before its first command
+# (natively; as root, the check runs as another user).
+as_user=()
+[ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null && as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+if [ -z "$emulator" ] && { [ "$(id -u)" -ne 0 ] || [ ${#as_user[@]} -gt 0 ]; }; then
+  mkdir -p rw ro && cp swap.scene rw/d.scene && chmod 777 rw rw/d.scene "$work" && chmod 555 ro
+  output=$("${as_user[@]}" "$host" rw/d.scene clip-from rotated.txt restore-objects save clip-to ro/names.txt 2>&1)
+  status=$?
+  [ "$status" -eq 2 ] && grep -q '^tagkeeper-host: clip-to: cannot write ro/names.txt: Permission denied$' <<<"$output" &&
+    cmp -s swap.scene rw/d.scene && pass || fail "unwritable-first: status $status, $output"
+fi
 # --help wins wherever it stands; -- ends the options.
 for args in "swap.scene show --help bogus" "menu --help" "clip-from --help"; do
   check "help-in: $args" 0 'usage: tagkeeper-host [--plugin PATH] [SCENE] [COMMAND ...]' -- $args
 done
 cp swap.scene ./--odd.scene
 check double-dash 0 '== scene --odd.scene' -- -- --odd.scene show
+# -- ends the options wherever it stands, also before a command's file.
+check double-dash-file 2 'tagkeeper-host: clip-from: cannot read --help: *' -- swap.scene clip-from -- --help
+cp rotated.txt ./pqr.txt
+check double-dash-before-file 0 '== clipboard: the text of pqr.txt' -- swap.scene clip-from -- pqr.txt
+check double-dash-no-file 2 'tagkeeper-host: clip-to: expected a file name (see --help)' -- swap.scene clip-to --
+[ ! -e ./--  ] && pass || fail "double-dash-no-file: a file named -- was written"
+check single-dash-option 2 'tagkeeper-host: unknown option -x (see --help)' -- swap.scene -x
+check empty-scene-word 2 'tagkeeper-host: expected a scene file, not an empty word (see --help)' -- '' swap.scene show
+for index in ' 1' '1 '; do
+  check "menu-blanks: '$index'" 2 "tagkeeper-host: menu: expected a menu index, not $index (see --help)" -- swap.scene menu "$index"
+done
+# What is not a regular file is refused: a FIFO would block for ever.
+mkfifo fifo.scene
+check fifo-scene 2 'tagkeeper-host: cannot read the scene file fifo.scene: not a regular file' -- fifo.scene show
+check fifo-clip-from 2 'tagkeeper-host: clip-from: cannot read fifo.scene: not a regular file' -- clip-from fifo.scene
 # Scene lines as people write them: blanks and tabs between fields, indented
 # comments; a byte order mark is skipped, and kept on save; lines that did
 # not change are saved byte for byte, a changed one in the form it had.
@@ -243,6 +316,11 @@ check clip-from-folder 2 'tagkeeper-host: clip-from: cannot read folder: *' -- c
 # Plug-ins that cannot serve.
 echo "not a library" >text.dll
 check not-a-library 1 'tagkeeper-host: cannot load ./text.dll: not a loadable library (*' -- --plugin ./text.dll swap.scene show
+output=$(run --plugin ./text.dll swap.scene show)
+grep -q '%1' <<<"$output" && fail "not-a-library: a placeholder is left: $output" || pass
+# --help gives examples that work with this build's own plug-in.
+if [ -n "$emulator" ]; then library=Tagkeeper.dll; else library=Tagkeeper.so; fi
+run --help | grep -q -- "--plugin .*$library" && pass || fail "help-example: no example loads $library"
 check missing-plugin 1 'tagkeeper-host: cannot load ./missing.dll: no such file' -- --plugin ./missing.dll swap.scene
 check folder-plugin 1 'tagkeeper-host: cannot load folder: a folder, not a file' -- --plugin folder swap.scene
 check not-a-plugin 1 "tagkeeper-host: $other_library is not a plug-in: the library does not export MQCheckVersion" \
