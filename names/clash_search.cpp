@@ -34,7 +34,13 @@ ClashSearch::ClashSearch(const NameList& entries, size_t pairs, size_t length, c
   const size_t longest_uncut = kLongestName - DecimalDigits(length) - 1;
   for (uint32_t d = 0; d < entries_.size(); ++d) {
     every_name_asked_ = every_name_asked_ || entries_[d].size() > longest_uncut;
-    stems_.Add(StemOf(entries_[d]));
+    const std::string_view stem = StemOf(entries_[d]);
+    stems_.Add(stem);
+    // A name of digits alone, or none, has the empty stem.
+    for (char first : stem.empty() ? std::string_view("0123456789", 11) : stem.substr(0, 1)) {
+      const auto byte = static_cast<unsigned char>(first);
+      firsts_[byte / 64] |= uint64_t{1} << (byte % 64);
+    }
   }
 }
 

@@ -53,7 +53,7 @@ uint32_t NameTable::Add(std::string_view name) {
   Slot& slot = slots_[SlotOf(name, hash)];
   if (slot.number == kAbsent) {
     slot = {static_cast<uint32_t>(names_.size()), hash};
-    names_.emplace_back(Copy(name), name.size());
+    names_.emplace_back(copies_ ? Copy(name) : name.data(), name.size());
   }
   return slot.number;
 }

@@ -2,7 +2,8 @@
 // A set of names, each numbered in the order it was added (0, 1, 2, ...) and
 // found by its hash: open addressing with linear probing, at most half full.
 // Each name's bytes are copied, followed by a NUL, into blocks that never
-// move, so they stay in place as long as the table lives.
+// move, so they stay in place as long as the table lives; or, for names whose
+// bytes outlive the table, borrowed where they are.
 #include <cstdint>
 #include <memory>
 #include <string_view>
@@ -11,6 +12,9 @@
 class NameTable {
  public:
   static constexpr uint32_t kAbsent = UINT32_MAX;
+  enum class Bytes { kCopied, kBorrowed };
+
+  explicit NameTable(Bytes bytes = Bytes::kCopied) : copies_(bytes == Bytes::kCopied) {}
 
   // Room for `names` more names of `bytes` bytes in all, so that adding them
   // allocates nothing.
@@ -22,7 +26,7 @@ class NameTable {
   uint32_t Add(std::string_view name);
 
   size_t size() const { return names_.size(); }
-  // Name n; a NUL follows its bytes.
+  // Name n; a NUL follows the bytes of a copied one.
   std::string_view operator[](uint32_t n) const { return names_[n]; }
 
  private:
@@ -40,4 +44,5 @@ class NameTable {
   std::vector<std::unique_ptr<char[]>> blocks_;
   char* free_ = nullptr;  // the unused bytes of the last block
   size_t room_ = 0;
+  bool copies_;
 };

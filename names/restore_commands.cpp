@@ -51,6 +51,7 @@ void AssignNames(const Names& names, const TargetList& targets, const NameList& 
   NameBuffer buffer = {};
   const auto read_name = [&](int at, const auto& handle) {
     names.ReadName(handle, buffer);
+    if (!search.MayBeAskedAboutFirst(buffer[0])) return index.EnterUnasked(static_cast<size_t>(at));
     const std::string_view name(buffer, NameSize(buffer));
     search.MayBeAsked(name) ? index.Enter(static_cast<size_t>(at), name) : index.EnterUnasked(static_cast<size_t>(at));
   };
