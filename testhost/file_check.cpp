@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #if defined(_WIN32)
+#include <windows.h>
 #include <io.h>
 #else
 #include <unistd.h>
@@ -18,9 +19,22 @@ namespace {
 
 // Why a file of this status is not one to read or write: a folder, or
 // something else that is not a regular file (a FIFO would block forever).
-std::string NotAFile(const fs::file_status& status) {
+std::string NotAFile(const std::string& path, const fs::file_status& status) {
   if (fs::is_directory(status)) return "a folder, not a file";
   if (fs::exists(status) && !fs::is_regular_file(status)) return "not a regular file";
+#if defined(_WIN32)
+  // The file system's view of a file says nothing of pipes (Wine shows a
+  // FIFO as a file); its handle does.
+  HANDLE file = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  if (file != INVALID_HANDLE_VALUE) {
+    const DWORD type = GetFileType(file);
+    CloseHandle(file);
+    if (type != FILE_TYPE_DISK) return "not a regular file";
+  }
+#else
+  (void)path;
+#endif
   return "";
 }
 
@@ -36,7 +50,7 @@ bool CanWrite(const std::string& path) {
 
 std::string UnreadableReason(const std::string& path) {
   std::error_code error;
-  if (const std::string reason = NotAFile(fs::status(path, error)); !reason.empty()) return reason;
+  if (const std::string reason = NotAFile(path, fs::status(path, error)); !reason.empty()) return reason;
   FILE* in = std::fopen(path.c_str(), "rb");
   if (in == nullptr) return std::strerror(errno);
   std::fclose(in);
@@ -47,7 +61,7 @@ std::string UnwritableReason(const std::string& path) {
   if (path.empty()) return "no file name";
   std::error_code error;
   const fs::file_status status = fs::status(path, error);
-  if (const std::string reason = NotAFile(status); !reason.empty()) return reason;
+  if (const std::string reason = NotAFile(path, status); !reason.empty()) return reason;
   if (fs::exists(status)) return CanWrite(path) ? "" : std::strerror(errno);
   const fs::path folder = fs::path(path).parent_path();
   if (!folder.empty() && !fs::is_directory(folder, error)) return "no folder " + folder.string();
