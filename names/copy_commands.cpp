@@ -2,26 +2,29 @@
 // followed by its line end, put on the clipboard as one text, with room for a
 // whole name buffer for each; what precedes the name's NUL stays, and the line
 // end follows it.
+#include <cstring>
+
 #include "Tagkeeper.h"
 #include "clipboard_text.h"
 #include "cmq_object.h"
 #include "host_table.h"
+#include "item_names.h"
 #include "target_list.h"
 
 namespace {
 
-// Puts the names of the targets on the clipboard: fetch(index) gives the
-// handle of a target, fill(handle, room) lets the host write its name
+// Puts the names of the targets on the clipboard: the host writes each name
 // straight into the clipboard's block, so that the text is never held twice.
-template <class Fetch, class Fill>
-void CopyNames(const TargetList& targets, Fetch&& fetch, Fill&& fill, const char* line_end, size_t line_end_size) {
+template <class Names>
+void CopyNames(const Names& names, const TargetList& targets) {
+  const size_t line_end_size = std::strlen(Names::kLineEnd);
   ClipboardText text(targets.size() * 16);
   for (int index : targets) {
     char* room = text.Room(kNameBufferSize + line_end_size);
     if (room == nullptr) break;  // memory ran out: nothing is handed over
-    fill(fetch(index), room);
+    names.ReadName(names.Fetch(index), room);
     const size_t size = NameSize(room);
-    for (size_t i = 0; i < line_end_size; ++i) room[size + i] = line_end[i];
+    std::memcpy(room + size, Names::kLineEnd, line_end_size);
     text.Advance(size + line_end_size);
   }
   text.Write(NameEncoding::InForce());
@@ -30,15 +33,11 @@ void CopyNames(const TargetList& targets, Fetch&& fetch, Fill&& fill, const char
 }  // namespace
 
 bool Tagkeeper::CopyObjectNames() {
-  CopyNames(
-      BuildObjectTargets(document_), [&](int index) { return GetObjectHandle(document_, index); },
-      [](const cmq::CMQObject& object, char* room) { object.FillNameBuffer(room); }, "\n", 1);
+  CopyNames(ObjectNames{document_}, BuildObjectTargets(document_));
   return true;
 }
 
 bool Tagkeeper::CopyMaterialNames() {
-  CopyNames(
-      BuildMaterialTargets(document_), [&](int index) { return host::Table().MQDoc_GetMaterial(document_, index); },
-      [](MQMaterial material, char* room) { FillMaterialNameBuffer(material, room); }, "\r\n", 2);
+  CopyNames(MaterialNames{document_}, BuildMaterialTargets(document_));
   return true;
 }

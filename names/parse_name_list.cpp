@@ -83,7 +83,7 @@ class LineCleaner {
   }
 
   // Adds the name of a line of Unicode text.
-  void CleanWide(const wchar_t* line, size_t length, NameList& names) {
+  void Clean(const wchar_t* line, size_t length, NameList& names) {
     if (length > 0 && line[length - 1] == L'\r') --length;
     entry_.clear();
     bool valid = true;
@@ -159,36 +159,31 @@ class LineCleaner {
   std::string entry_;
 };
 
-}  // namespace
-
-NameList ParseNameList(const std::string& text, const NameEncoding& encoding, size_t longest) {
+// One entry per line of text, code page or Unicode.
+template <class Char>
+NameList ParseLines(const std::basic_string<Char>& text, const NameEncoding& encoding, size_t longest) {
   NameList names;
   // A line's name is about as long as the line, or the longest name: one block holds them all.
-  const size_t lines = static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+  const size_t lines = static_cast<size_t>(std::count(text.begin(), text.end(), Char('\n'))) + 1;
   names.Reserve(lines, longest == SIZE_MAX ? text.size() : std::min(text.size(), lines * longest));
   LineCleaner cleaner(encoding, longest);
-  const char* const end = text.data() + text.size();
-  for (const char* start = text.data(); start < end;) {
-    const char* line_end = static_cast<const char*>(std::memchr(start, '\n', end - start));
-    if (line_end == nullptr) line_end = end;
-    cleaner.Clean(start, line_end - start, names);
+  for (size_t start = 0; start < text.size();) {
+    size_t line_end = text.find(Char('\n'), start);
+    if (line_end == std::basic_string<Char>::npos) line_end = text.size();
+    cleaner.Clean(text.data() + start, line_end - start, names);
     start = line_end + 1;
   }
   return names;
 }
 
+}  // namespace
+
+NameList ParseNameList(const std::string& text, const NameEncoding& encoding, size_t longest) {
+  return ParseLines(text, encoding, longest);
+}
+
 NameList ParseNameList(const std::wstring& text, const NameEncoding& encoding, size_t longest) {
-  NameList names;
-  const size_t lines = static_cast<size_t>(std::count(text.begin(), text.end(), L'\n')) + 1;
-  names.Reserve(lines, longest == SIZE_MAX ? text.size() : std::min(text.size(), lines * longest));
-  LineCleaner cleaner(encoding, longest);
-  for (size_t start = 0; start < text.size();) {
-    size_t line_end = text.find(L'\n', start);
-    if (line_end == std::wstring::npos) line_end = text.size();
-    cleaner.CleanWide(text.data() + start, line_end - start, names);
-    start = line_end + 1;
-  }
-  return names;
+  return ParseLines(text, encoding, longest);
 }
 
 NameList ParseNameList(const std::string& text) { return ParseNameList(text, NameEncoding::InForce()); }

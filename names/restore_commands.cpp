@@ -7,32 +7,13 @@
 #include "clipboard_text.h"
 #include "cmq_object.h"
 #include "host_table.h"
+#include "item_names.h"
 #include "name_index.h"
 #include "parse_name_list.h"
 #include "target_list.h"
 #include "temporary_name.h"
 
 namespace {
-
-struct ObjectNames {
-  MQDocument document;
-  int Count() const { return host::Table().MQDoc_GetObjectCount(document); }
-  cmq::CMQObject Fetch(int index) const { return GetObjectHandle(document, index); }
-  bool Counts(const cmq::CMQObject& handle) const { return IsDocumentObject(handle); }
-  void ReadName(const cmq::CMQObject& handle, char* buffer) const { handle.FillNameBuffer(buffer); }
-  void SetName(const cmq::CMQObject& target, const char* name) const {
-    host::Table().MQObj_SetName(target.object(), name);
-  }
-};
-
-struct MaterialNames {
-  MQDocument document;
-  int Count() const { return host::Table().MQDoc_GetMaterialCount(document); }
-  MQMaterial Fetch(int index) const { return host::Table().MQDoc_GetMaterial(document, index); }
-  bool Counts(MQMaterial material) const { return material != nullptr; }
-  void ReadName(MQMaterial material, char* buffer) const { FillMaterialNameBuffer(material, buffer); }
-  void SetName(MQMaterial target, const char* name) const { host::Table().MQMat_SetName(target, name); }
-};
 
 // Gives target k the name of entry k in two passes. An empty entry leaves its
 // target alone in both passes.

@@ -46,6 +46,21 @@ void CopyName(const std::string& name, const Document* owner, char* buffer, int 
 // place: a name with room enough takes no allocation.
 void KeepName(std::string& kept, const char* name) { kept.assign(name, strnlen(name, kLongestName)); }
 
+// An object's or a material's rename: the test's hook hears of it, then the
+// name is kept, made unique among the owner's own where the owner keeps names
+// unique. A foreign object has no owner.
+void Rename(std::string& kept, int index, const char* name, const Document* owner, bool object) {
+  if (owner == nullptr) return KeepName(kept, name);
+  const auto& hook = object ? owner->on_object_rename : owner->on_material_rename;
+  if (hook) hook(index, name);
+  if (owner->unique_names) {
+    kept = UniqueName(object ? owner->ObjectNames() : owner->MaterialNames(),
+                      object ? owner->OwnObjects() : owner->OwnMaterials(), index, name);
+  } else {
+    KeepName(kept, name);
+  }
+}
+
 int ReadAttribute(const Object& object, int attribute) {
   switch (attribute) {
     case kAttributeDepth: return object.depth;
@@ -95,13 +110,7 @@ void HostOperations::MQObj_SetName(MQObject obj, const char* name) {
   Object* object = ObjectOf(obj);
   TK_RECORD(Describe(object) + ", " + Quoted(name));
   if (object == nullptr || name == nullptr) return Log().RecordMisuse(__func__);
-  Document* owner = object->owner;
-  if (owner && owner->on_object_rename) owner->on_object_rename(object->index, name);
-  if (owner && owner->unique_names) {
-    object->name = UniqueName(owner->ObjectNames(), owner->OwnObjects(), object->index, name);
-  } else {
-    KeepName(object->name, name);
-  }
+  Rename(object->name, object->index, name, object->owner, true);
 }
 
 int HostOperations::MQObj_GetIntValue(MQObject obj, int attribute) {
@@ -138,13 +147,7 @@ void HostOperations::MQMat_SetName(MQMaterial mat, const char* name) {
   Material* material = MaterialOf(mat);
   TK_RECORD(Describe(material) + ", " + Quoted(name));
   if (material == nullptr || name == nullptr) return Log().RecordMisuse(__func__);
-  Document* owner = material->owner;
-  if (owner->on_material_rename) owner->on_material_rename(material->index, name);
-  if (owner->unique_names) {
-    material->name = UniqueName(owner->MaterialNames(), owner->OwnMaterials(), material->index, name);
-  } else {
-    KeepName(material->name, name);
-  }
+  Rename(material->name, material->index, name, material->owner, false);
 }
 
 }  // namespace testhost
