@@ -1,22 +1,18 @@
 # Test modules for the host binding: small libraries that export names of the
-# host function list, read from the list itself , with
+# host function list, read from the list itself, with
 # one name left out or every name in another letter case.
 #
 #   tk_add_host_module(TARGET [OMIT_POSITION N | OMIT_LAST] [LOWER_CASE])
+include(${CMAKE_CURRENT_LIST_DIR}/ListEntries.cmake)
+
 function(tk_add_host_module target)
   cmake_parse_arguments(ARG "OMIT_LAST;LOWER_CASE" "OMIT_POSITION" "" ${ARGN})
-  set(list_file ${PROJECT_SOURCE_DIR}/host/host_function_list.h)
-  file(READ ${list_file} text)
-  string(REGEX MATCHALL "(FN|TYPED)\\(MQ[A-Za-z_]*" entries "${text}")
+  tk_read_list_entries(entries ${PROJECT_SOURCE_DIR}/host/host_function_list.h "(FN|TYPED)\\(MQ[A-Za-z_]*")
   set(names)
   foreach(entry IN LISTS entries)
     string(REGEX REPLACE "^(FN|TYPED)\\(" "" name "${entry}")
     list(APPEND names ${name})
   endforeach()
-  list(LENGTH names count)
-  if(NOT count EQUAL 177)
-    message(FATAL_ERROR "read ${count} host function names from ${list_file}, expected 177")
-  endif()
   if(ARG_OMIT_LAST)
     list(POP_BACK names)
   elseif(DEFINED ARG_OMIT_POSITION)
@@ -34,7 +30,6 @@ function(tk_add_host_module target)
   endforeach()
   set(generated ${CMAKE_CURRENT_BINARY_DIR}/${target}.cpp)
   file(CONFIGURE OUTPUT ${generated} CONTENT "${source}" @ONLY)
-  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${list_file})
 
   add_library(${target} MODULE ${generated})
   set_target_properties(${target} PROPERTIES PREFIX "")
