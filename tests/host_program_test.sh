@@ -141,8 +141,10 @@ rm -f zeros.scene zeros.txt large.txt
 # console (/dev/null among them); the host buffers its output whatever it goes to.
 printf 'object 0 s name%d\n' $(seq 20000) >big.scene
 strace -f -qq -e trace=write -e signal=none -o "$work/trace" $emulator "$host" big.scene show >/dev/null 2>&1
-writes=$(grep -c 'write(1,' "$work/trace")
-[ "$writes" -lt 1000 ] && pass || fail "buffered-output: $writes writes for 20,000 lines"
+# Every write call counts: under Wine a character written alone is a write of
+# its own and a request to the Wine server (about a million for these lines).
+writes=$(grep -c 'write(' "$work/trace")
+[ "$writes" -lt 10000 ] && pass || fail "buffered-output: $writes write calls for 20,000 lines"
 
 # Under Wine the clipboard is the desktop's: a later run finds what an
 # earlier one copied, also some seconds later.
