@@ -23,9 +23,8 @@ class CMQObject {
   MQObject object() const { return object_; }
   MQDocument document() const { return document_; }
 
-  // The object's name, read through MQObj_GetName. The object must not be null.
-  std::string GetName() const;
-  // The same read into kNameBufferSize bytes at buffer (a NameBuffer, or room
+  // The object's name, read through MQObj_GetName into kNameBufferSize bytes
+  // at buffer (a NameBuffer, or room
   // at the end of a text), whose name NameSize then measures. Only the first
   // byte is set beforehand: a host that writes nothing gives an empty name.
   void FillNameBuffer(char* buffer) const {
@@ -53,9 +52,8 @@ inline bool IsDocumentObject(const cmq::CMQObject& handle) {
          host::Table().MQDoc_GetObjectIndex(handle.document(), handle.object()) >= 0;
 }
 
-// The material's name, read through MQMat_GetName. The material must not be null.
-std::string GetMaterialName(MQMaterial material);
-// The read alone into kNameBufferSize bytes at buffer (as FillNameBuffer).
+// The material's name, read through MQMat_GetName into kNameBufferSize bytes
+// at buffer (as FillNameBuffer).
 inline void FillMaterialNameBuffer(MQMaterial material, char* buffer) {
   buffer[0] = '\0';
   host::Table().MQMat_GetName(material, buffer, kNameBufferSize);

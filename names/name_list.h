@@ -23,7 +23,6 @@ class NameList {
   void Add(std::string_view name);
 
   std::vector<std::string> Strings() const;
-  bool operator==(const NameList& other) const { return Strings() == other.Strings(); }
 
  private:
   struct Span {

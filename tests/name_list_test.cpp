@@ -8,6 +8,7 @@
 
 // Name lists in test output, entry by entry.
 void PrintTo(const NameList& names, std::ostream* out) { *out << ::testing::PrintToString(names.Strings()); }
+bool operator==(const NameList& a, const NameList& b) { return a.Strings() == b.Strings(); }
 
 namespace {
 
