@@ -43,7 +43,10 @@ INSTANTIATE_TEST_SUITE_P(
                       // 249 nines turn over like an odometer.
                       CandidateCase{std::string(249, '9'), std::string(249, '0')},
                       CandidateCase{std::string(249, '0'), "1"},
-                      CandidateCase{std::string(300, 'z'), std::string(248, 'z') + "1"}));
+                      CandidateCase{std::string(300, 'z'), std::string(248, 'z') + "1"},
+                      // A run longer than a name: only its last 249 digits can be kept.
+                      CandidateCase{std::string(300, '1'), std::string(248, '1') + "2"},
+                      CandidateCase{"x" + std::string(300, '9'), std::string(249, '0')}));
 
 // In a multibyte code page the part before the number gives way by whole
 // characters: "é" is two bytes in UTF-8, and half of it would be no name.

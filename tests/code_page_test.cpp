@@ -126,6 +126,14 @@ TEST_F(Utf8CodePage, ALongLineIsCutOnAWholeCharacter) {
   EXPECT_EQ(Restored(std::string(246, 'a') + "\xF0\x9F\x90\xB1" + "x"), std::string(246, 'a'));
 }
 
+// A long Unicode line goes through the conversions in pieces of 256
+// characters; a character beyond U+FFFF across that boundary (in UTF-16 a pair
+// of surrogates) stays whole, and the line is no invalid one.
+TEST_F(Utf8CodePage, ACharacterBeyondTheFirstPlaneAtAPieceBoundaryStaysWhole) {
+  EXPECT_EQ(RestoredFromUnicode(std::wstring(255, L'a') + L"\U0001F431" + L"b"), std::string(249, 'a'));
+  EXPECT_EQ(RestoredFromUnicode(std::wstring(245, L'a') + L"\U0001F431"), std::string(245, 'a') + "\xF0\x9F\x90\xB1");
+}
+
 TEST_F(Utf8CodePage, AsciiConvertsAsTheRuntimeConvertsIt) {
   ExpectAsciiAsTheRuntimeConvertsIt("\xC3\xA9", "C");
 }
@@ -207,8 +215,9 @@ INSTANTIATE_TEST_SUITE_P(
         CodePageRow{"Latin1252", 1252, {"\x80 price \xE9t\xE9"}, "\xE9t\xE9", "", "\xC3\xA9", 249},
         CodePageRow{"Cyrillic1251", 1251, {"\xCF\xF0\xE8\xE2\xE5\xF2"}, "\xCF\xF0\xE8\xE2\xE5\xF2", "", "\xCF", 249},
         // "hyou" (0x95 0x5C), "so" (0x83 0x5C); 0xB1 is one byte, between the ranges of lead bytes.
+        // Four bytes a unit, so that byte 249 is a lead byte: the cut ends before it.
         CodePageRow{"ShiftJis932", 932, {"\x95\x5C", "\x83\x5C\x83\x74\x83\x67"}, "\x95\x5C", "ab\x83",
-                    "\x95\x5C\xB1", 249},
+                    "\x95\x5C\xB1\xB1", 248},
         CodePageRow{"Gbk936", 936, {"\x81\x5C", "\xD6\xD0\x83\x5C"}, "\x81\x5C", "ab\x81", "\x81\x5C", 248},
         // No character of 949 has the trail byte 0x5C.
         CodePageRow{"Korean949", 949, {"\xC7\xD1\xB1\xB9\xBE\xEE"}, "\xC7\xD1", "ab\x81", "\xC7\xD1", 248},
