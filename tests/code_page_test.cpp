@@ -160,6 +160,15 @@ TEST_F(CodePage, AsciiConvertsAsTheRuntimeConvertsIt) {
     ExpectAsciiAsTheRuntimeConvertsIt("\xC3\xA9", locale);
   }
 }
+
+// In a locale the host set, a long line is cut on a whole character of it.
+TEST_F(CodePage, AHostLocaleCutsOnItsCharacters) {
+  testsupport::ScopedLocale host_locale("C.UTF-8");
+  ASSERT_TRUE(host_locale.ok());
+  std::string line;
+  for (int i = 0; i < 150; ++i) line += "\xC3\xA9";  // 300 bytes
+  EXPECT_EQ(Restored(line), line.substr(0, 248));
+}
 #endif
 
 #if defined(_WIN32)
