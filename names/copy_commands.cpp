@@ -6,8 +6,6 @@
 
 #include "Tagkeeper.h"
 #include "clipboard_text.h"
-#include "cmq_object.h"
-#include "host_table.h"
 #include "item_names.h"
 #include "target_list.h"
 

@@ -9,8 +9,13 @@ void NameIndex::Reserve(size_t more) {
   freed_.reserve(freed_.size() + more);
 }
 
+uint32_t NameIndex::Add(std::string_view name) {
+  const uint32_t number = table_.Add(name);
+  if (number >= holders_.size()) holders_.resize(number + 1, 0);
+  return number;
+}
+
 void NameIndex::Hold(size_t index, uint32_t name) {
-  if (name < kUnasked && name >= holders_.size()) holders_.resize(name + 1, 0);
   const uint32_t before = holding_[index];
   if (before == name) return;
   if (HoldsName(index) && --holders_[before] == 0) freed_.push_back(before);
@@ -30,8 +35,4 @@ std::string_view NameIndex::NameOf(size_t index) const {
 
 size_t NameIndex::HoldersOfNameOf(size_t index) const { return HoldsName(index) ? holders_[holding_[index]] : 0; }
 
-const char* NameIndex::Intern(std::string_view name) {
-  const uint32_t number = table_.Add(name);
-  if (number >= holders_.size()) holders_.resize(number + 1, 0);
-  return table_[number].data();
-}
+const char* NameIndex::Intern(std::string_view name) { return table_[Add(name)].data(); }

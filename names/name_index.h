@@ -22,7 +22,7 @@ class NameIndex {
   explicit NameIndex(size_t count) : holding_(count, kNotEntered) {}
 
   // Index (below count) holds name from now on.
-  void Enter(size_t index, std::string_view name) { Hold(index, table_.Add(name)); }
+  void Enter(size_t index, std::string_view name) { Hold(index, Add(name)); }
   // Index holds an unasked name from now on.
   void EnterUnasked(size_t index) { Hold(index, kUnasked); }
   bool IsEntered(size_t index) const { return index < holding_.size() && holding_[index] != kNotEntered; }
@@ -48,6 +48,8 @@ class NameIndex {
   static constexpr uint32_t kNotEntered = NameTable::kAbsent;
   static constexpr uint32_t kUnasked = NameTable::kAbsent - 1;
   bool HoldsName(size_t index) const { return IsEntered(index) && holding_[index] != kUnasked; }
+  // The number of name, added (with no holders) if it is new.
+  uint32_t Add(std::string_view name);
   void Hold(size_t index, uint32_t name);
 
   NameTable table_;
