@@ -29,9 +29,10 @@ ClashSearch::ClashSearch(const NameList& entries, size_t pairs, size_t length, c
     if (!entries[k].empty()) entry_of_[k] = entries_.Add(entries[k]);
   }
   resumes_.resize(entries_.size());
-  // Candidate k of a chain is at most the entry's size plus the digits of k
-  // plus one (a carry): within the longest name, no character of the stem is cut.
-  const size_t longest_uncut = kLongestName - DecimalDigits(length) - 1;
+  // Candidate k < length of a chain is the entry's stem followed by the
+  // entry's number raised by k, which has at most the digits of both numbers
+  // together: within the longest name, no character of the stem is cut.
+  const size_t longest_uncut = kLongestName - DecimalDigits(length);
   for (uint32_t d = 0; d < entries_.size(); ++d) {
     every_name_asked_ = every_name_asked_ || entries_[d].size() > longest_uncut;
     const std::string_view stem = StemOf(entries_[d]);

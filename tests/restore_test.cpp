@@ -142,6 +142,16 @@ TEST_F(Restore, LinesLongerThanANameAreCutBeforeTheirClashSearch) {
   for (int k = 1; k <= 9; ++k) Objects(two_digits, {n248 + std::to_string(k)}, 0);
   Objects(two_digits, {std::string(247, 'n') + "10"}, 0);
   EXPECT_EQ(RestoreIn(two_digits, n248 + "\n", false)[0], std::string(247, 'n') + "11");
+  // In a document of 102 objects (a chain of 103 candidates, numbers of up to
+  // three digits) the chain of a 247-byte entry cuts its stem at its 100th
+  // candidate: the search must ask about names of the cut stem too.
+  testhost::Document hundred;
+  const std::string n247(247, 'n'), n246(246, 'n');
+  Objects(hundred, {"t"});
+  Objects(hundred, {n247}, 0);
+  for (int k = 1; k <= 99; ++k) Objects(hundred, {n247 + std::to_string(k)}, 0);
+  Objects(hundred, {n246 + "100"}, 0);
+  EXPECT_EQ(RestoreIn(hundred, n247 + "\n", false)[0], n246 + "101");
 }
 
 TEST_F(Restore, AnOwnNameComesBackUnchanged) {
