@@ -133,8 +133,13 @@ struct Faulty : Forward {
   // Every command reports failure and does nothing, as one out of memory does.
   static BOOL MQCreate(int, MQDocument) { return FALSE; }
 #elif defined(TK_FAULT_CRASH)
-  // The plug-in dies when asked for its name.
-  static const char* MQGetPlugInName() { std::abort(); }
+  // The plug-in dies when asked for its name, of a write through a null
+  // pointer: a fault, as a host would see one, for which Wine calls its
+  // debugger (std::abort ends a program without it).
+  static const char* MQGetPlugInName() {
+    *static_cast<volatile int*>(nullptr) = 0;
+    return nullptr;
+  }
 #else
 #error "name the fault: TK_FAULT_..."
 #endif
