@@ -226,9 +226,10 @@ INSTANTIATE_TEST_SUITE_P(
         CodePageRow{"Latin1252", 1252, {"\x80 price \xE9t\xE9"}, "\xE9t\xE9", "", "\xC3\xA9", 249},
         CodePageRow{"Cyrillic1251", 1251, {"\xCF\xF0\xE8\xE2\xE5\xF2"}, "\xCF\xF0\xE8\xE2\xE5\xF2", "", "\xCF", 249},
         // "hyou" (0x95 0x5C), "so" (0x83 0x5C); 0xB1 is one byte, between the ranges of lead bytes.
-        // Four bytes a unit, so that byte 249 is a lead byte: the cut ends before it.
-        CodePageRow{"ShiftJis932", 932, {"\x95\x5C", "\x83\x5C\x83\x74\x83\x67"}, "\x95\x5C", "ab\x83",
-                    "\x95\x5C\xB1\xB1", 248},
+        // Four bytes a unit, so that byte 249 is a lead byte of the second range (0xE0 0x40): the
+        // cut ends before it.
+        CodePageRow{"ShiftJis932", 932, {"\x95\x5C\xB1", "\x83\x5C\x83\x74\x83\x67"}, "\x95\x5C", "ab\x83",
+                    "\xE0\x40\x95\x5C", 248},
         CodePageRow{"Gbk936", 936, {"\x81\x5C", "\xD6\xD0\x83\x5C"}, "\x81\x5C", "ab\x81", "\x81\x5C", 248},
         // No character of 949 has the trail byte 0x5C.
         CodePageRow{"Korean949", 949, {"\xC7\xD1\xB1\xB9\xBE\xEE"}, "\xC7\xD1", "ab\x81", "\xC7\xD1", 248},
