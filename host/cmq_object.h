@@ -24,9 +24,9 @@ class CMQObject {
   MQDocument document() const { return document_; }
 
   // The object's name, read through MQObj_GetName into kNameBufferSize bytes
-  // at buffer (a NameBuffer, or room
-  // at the end of a text), whose name NameSize then measures. Only the first
-  // byte is set beforehand: a host that writes nothing gives an empty name.
+  // at buffer (a NameBuffer, or room at the end of a text), whose name
+  // NameSize then measures. Only the first byte is set beforehand: a host
+  // that writes nothing gives an empty name.
   void FillNameBuffer(char* buffer) const {
     buffer[0] = '\0';
     host::Table().MQObj_GetName(object_, buffer, kNameBufferSize);

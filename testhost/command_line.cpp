@@ -61,7 +61,7 @@ bool ParseIndex(const std::string& text, int& index) {
   }
   char* end = nullptr;
   const long long value = std::strtoll(text.c_str(), &end, 10);
-  if (text.empty() || *end != '\0' || value < -2147483647LL - 1 || value > 2147483647LL) return false;
+  if (*end != '\0' || value < -2147483647LL - 1 || value > 2147483647LL) return false;
   index = static_cast<int>(value);
   return true;
 }

@@ -206,11 +206,10 @@ int HostProgram::CheckFiles() {
     const std::string reason = UnreadableReason(line_.scene_path);
     if (!reason.empty()) return Fail(kExitUsage, FileProblem("cannot read the scene file", line_.scene_path, reason));
   }
-  for (const Command& command : line_.commands) {
-    if (command.kind != Command::Kind::Save) continue;
+  if (std::any_of(line_.commands.begin(), line_.commands.end(),
+                  [](const Command& command) { return command.kind == Command::Kind::Save; })) {
     const std::string reason = UnwritableReason(line_.scene_path);
     if (!reason.empty()) return Fail(kExitUsage, FileProblem("save: cannot write", line_.scene_path, reason));
-    break;
   }
   for (const Command& command : line_.commands) {
     const std::string& file = command.argument;
